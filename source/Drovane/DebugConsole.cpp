@@ -1,0 +1,139 @@
+#include "Drovane/DebugConsole.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/TerminalInput.h"
+
+DebugConsole* gpDebugConsole = nullptr;
+
+namespace {
+
+// One help command for the whole program. It lists the registry of the first console
+// built; once that console is gone it passes to the next one built, never dangling.
+class HelpDebugCommand : public DebugCommand {
+public:
+  HelpDebugCommand() : DebugCommand("help", "help [topic]") {}
+  void Execute(const std::string& line) override {
+    if (mpConsole) mpConsole->HelpCommand(line);
+  }
+
+  DebugConsole* mpConsole = nullptr;
+};
+
+HelpDebugCommand& TheHelpCommand() {
+  static HelpDebugCommand help;
+  return help;
+}
+
+}  // namespace
+
+DebugConsole::DebugConsole() : mOwnerThread(std::this_thread::get_id()) {
+  HelpDebugCommand& help = TheHelpCommand();
+  if (!help.mpConsole) help.mpConsole = this;
+  mCommands.push_back(&help);
+}
+
+DebugConsole::~DebugConsole() {
+  HelpDebugCommand& help = TheHelpCommand();
+  if (help.mpConsole == this) help.mpConsole = nullptr;
+}
+
+int DebugConsole::CreateConsoleWindow(const std::string& title) {
+  if (mConsoleWindow) return 0;
+  mConsoleWindow = true;
+  mTitle = title;
+  return 1;
+}
+
+void DebugConsole::Show() {
+  if (mShown) return;
+  mShown = true;
+  for (const std::string& line : mLog) WriteToTerminal(line);
+}
+
+void DebugConsole::Hide() { mShown = false; }
+
+void DebugConsole::AddLine(const std::string& text) {
+  mLog.push_back(text);
+  while (mLog.size() > kMaxLines) mLog.pop_front();
+  if (mShown) WriteToTerminal(text);
+}
+
+// A logged line often carries its own line break; the terminal shows it as one line.
+void DebugConsole::WriteToTerminal(const std::string& text) const {
+  size_t end = text.size();
+  while (end > 0 && (text[end - 1] == '\n' || text[end - 1] == '\r')) --end;
+  std::fprintf(stderr, "%.*s\n", static_cast<int>(end), text.c_str());
+  std::fflush(stderr);
+}
+
+int DebugConsole::SaveLog(const std::string& fileName) {
+  std::FILE* file = std::fopen(fileName.c_str(), "w+");
+  if (!file) return 0;
+  for (const std::string& line : mLog) {
+    std::fwrite(line.data(), 1, line.size(), file);
+    std::fputc('\n', file);
+  }
+  return std::fclose(file) == 0 ? 1 : 0;
+}
+
+void DebugConsole::TypeInput(const std::string& text) {
+  mInputText += text;
+  OnCommandLine();
+}
+
+void DebugConsole::OnCommandLine() {
+  size_t lineEnd = mInputText.find('\n');
+  if (lineEnd == std::string::npos) return;  // not complete before Enter
+  std::string line = mInputText.substr(0, std::min(lineEnd, kMaxInputLine));
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  AddLine(">" + line);
+  mInputText.clear();
+  std::vector<std::string> words;
+  if (SplitWords(line, words) == 0) return;
+  // Copy: a command may register or unregister commands while it runs.
+  std::vector<DebugCommand*> commands = mCommands;
+  for (DebugCommand* command : commands) {
+    if (command->mName == words.front()) command->Execute(line);
+  }
+}
+
+void DebugConsole::PollTerminalInput() {
+  for (const std::string& line : platform::ReadTerminalLines()) TypeInput(line + "\n");
+}
+
+void DebugConsole::RegisterCommand(DebugCommand* command) { mCommands.push_back(command); }
+
+void DebugConsole::UnregisterCommand(DebugCommand* command) {
+  std::erase(mCommands, command);
+}
+
+void DebugConsole::HelpCommand(const std::string& line) {
+  std::vector<std::string> words;
+  if (SplitWords(line, words) == 1) {
+    AddLine("Current Commands:");
+    for (DebugCommand* command : mCommands) AddLine(command->mName);
+    AddLine("*****************");
+    return;
+  }
+  if (words.size() < 2) return;
+  for (DebugCommand* command : mCommands) {
+    if (command->mName == words[1]) AddLine(command->mName + " - usage: " + command->mUsage);
+  }
+}
+
+size_t SplitWords(const std::string& text, std::vector<std::string>& words) {
+  size_t count = 0;
+  size_t position = 0;
+  while (true) {
+    position = text.find_first_not_of(' ', position);
+    if (position == std::string::npos) break;
+    size_t end = text.find(' ', position);
+    words.push_back(text.substr(position, end - position));
+    ++count;
+    if (end == std::string::npos) break;
+    position = end;
+  }
+  return count;
+}
