@@ -1,0 +1,19 @@
+#include "pel3d/EngineStart.h"
+
+#include "pel3d/View.h"
+
+namespace {
+
+constexpr Fixedpoint kStartPixelAspect = 54613;  // five sixths
+
+}  // namespace
+
+void InitEngine() {
+  RenderSurface startSurface{0, 0, 320, 200, 0, 0, 0};
+  SetRenderSurface(startSurface);
+  SetPixelAspect(kStartPixelAspect);
+  SetClearEnable(1);
+  SetClearColour(0);
+  SetFarClip(0);
+  ResetDrawMode();
+}
