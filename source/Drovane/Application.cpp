@@ -1,0 +1,48 @@
+#include "Drovane/Application.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "Drovane/ErrorReport.h"
+#include "Drovane/MainWindow.h"
+
+CApplication* gpApplication = nullptr;
+void* gMemoryPool = nullptr;
+
+CApplication::CApplication() {
+  DetectOSVersion();
+  mFlags = kAppRunning;
+  gMemoryPool = std::calloc(1, sizeof(uint16_t));
+  if (!gMemoryPool) {
+    ReportError(kErrorMemoryPool, true);
+    return;
+  }
+  const uint16_t poolValue = 12;
+  std::memcpy(gMemoryPool, &poolValue, sizeof poolValue);
+}
+
+CApplication::~CApplication() {
+  std::free(gMemoryPool);
+  gMemoryPool = nullptr;
+  if (gpApplication == this) gpApplication = nullptr;
+}
+
+MainWindow* CApplication::CreateMainWindow(int32_t width, int32_t height, uint32_t styleFlags,
+                                           const char* title) {
+  return new (std::nothrow) MainWindow(width, height, styleFlags, title);
+}
+
+int32_t CApplication::DetectOSVersion(uint32_t versionWord) {
+  uint32_t major = versionWord & 0xFF;
+  uint32_t minor = (versionWord >> 8) & 0xFF;
+  bool sixteenBitBased = (versionWord & 0x80000000) != 0;
+  if (major == 3 && minor < 50) {
+    mOSVersion = sixteenBitBased ? 1 : 2;
+  } else if (major < 4) {
+    mOSVersion = 3;
+  } else {
+    mOSVersion = 4;
+  }
+  return mOSVersion;
+}

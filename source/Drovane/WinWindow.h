@@ -1,0 +1,46 @@
+#pragma once
+#include <cstdint>
+
+#include "platform/Cursor.h"
+#include "platform/WindowMessages.h"
+
+class Comander;
+
+// The class of the framework's top-level windows.
+inline constexpr const char* kWindowClassName = "Drovane";
+
+// The framework's top-level window: it keeps the window, its size, the receiver of its
+// input and its pointer, and answers the basic messages. The window's procedure finds the
+// object through the window's object link.
+class WinWindow {
+public:
+  WinWindow() = default;
+  // Cuts the window's link to the object before destroying it, so the object receives no
+  // message of its own destruction.
+  virtual ~WinWindow();
+  WinWindow(const WinWindow&) = delete;
+  WinWindow& operator=(const WinWindow&) = delete;
+
+  // The client size; 0, or kErrorFailure with both 0 when there is no window.
+  virtual uint32_t GetClientSize(int32_t* pWidth, int32_t* pHeight);
+  // Id 0 shows the system's arrow pointer; 0 when a pointer was shown, kErrorCursor when
+  // none could be had. The program has no pointer resources, so only id 0 is asked for.
+  virtual uint32_t SetCursorResource(uint32_t resourceId);
+  virtual intptr_t HandleMessage(platform::WindowHandle window, uint32_t message, uintptr_t wParam,
+                                 intptr_t lParam);
+
+  // Binds a new receiver: the old one is unbound first. Returns the old one, or null (and
+  // changes nothing) when this receiver is bound already.
+  Comander* SetComander(Comander* commander);
+
+  int32_t mHeight = 0;
+  int32_t mWidth = 0;
+  uint32_t mStyleFlags = 0;
+  Comander* mpComander = nullptr;
+  platform::WindowHandle mWindow = platform::kNoWindow;
+  platform::CursorHandle mhCursor = nullptr;
+};
+
+// The procedure of the class "Drovane": hands each message to the window's object, or to
+// the default handling when the window has none.
+intptr_t WinWindowProc(platform::WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam);

@@ -1,0 +1,65 @@
+#include "platform/MessageQueue.h"
+
+#include <deque>
+#include <map>
+#include <mutex>
+#include <vector>
+
+#include "platform/NativeWindow.h"
+#include "platform/QuitSignals.h"
+
+namespace platform {
+namespace {
+
+std::mutex gQueueMutex;
+std::deque<Message> gQueue;
+
+std::mutex gRegistryMutex;
+std::map<std::string, uint32_t> gRegisteredMessages;
+
+// Takes in what arrived from outside since the last read: a quit signal, the window's input.
+void TakeInExternalMessages() {
+  if (TakeQuitSignal()) PostQuitMessage(0);
+  std::vector<Message> input;
+  PumpNativeEvents(input);
+  std::lock_guard lock(gQueueMutex);
+  gQueue.insert(gQueue.end(), input.begin(), input.end());
+}
+
+}  // namespace
+
+void PostMessage(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  std::lock_guard lock(gQueueMutex);
+  gQueue.push_back({window, message, wParam, lParam});
+}
+
+void PostQuitMessage(int exitCode) {
+  PostMessage(kNoWindow, WM_QUIT, static_cast<uintptr_t>(exitCode), 0);
+}
+
+bool PeekMessage(Message& message) {
+  TakeInExternalMessages();
+  std::lock_guard lock(gQueueMutex);
+  if (gQueue.empty()) return false;
+  message = gQueue.front();
+  gQueue.pop_front();
+  return true;
+}
+
+void ClearMessageQueue() {
+  std::lock_guard lock(gQueueMutex);
+  gQueue.clear();
+}
+
+uint32_t RegisterWindowMessage(const std::string& name) {
+  if (name.empty()) return 0;
+  std::lock_guard lock(gRegistryMutex);
+  auto found = gRegisteredMessages.find(name);
+  if (found != gRegisteredMessages.end()) return found->second;
+  uint32_t id = kFirstRegisteredMessage + static_cast<uint32_t>(gRegisteredMessages.size());
+  if (id > kLastRegisteredMessage) return 0;
+  gRegisteredMessages.emplace(name, id);
+  return id;
+}
+
+}  // namespace platform

@@ -1,0 +1,127 @@
+#include <SDL.h>
+
+#include <map>
+
+#include "platform/Display.h"
+#include "platform/NativeWindow.h"
+#include "platform/SdlEventTranslator.h"
+
+namespace platform {
+namespace {
+
+class SdlWindow;
+
+// SDL's window ids to our windows, for routing events.
+std::map<uint32_t, SdlWindow*> gWindowsById;
+SdlEventTranslator gTranslator;
+
+// A window on the display. Until the game presents pictures into it, it shows the black
+// of an empty screen.
+class SdlWindow : public NativeWindow {
+public:
+  SdlWindow(WindowHandle handle, SDL_Window* window, const Rect& bounds)
+      : mHandle(handle), mWindow(window), mPicture{bounds.Width(), bounds.Height()} {
+    mRenderer = SDL_CreateRenderer(mWindow, -1, 0);
+    gWindowsById[SDL_GetWindowID(mWindow)] = this;
+  }
+  ~SdlWindow() override {
+    gWindowsById.erase(SDL_GetWindowID(mWindow));
+    if (mRenderer) SDL_DestroyRenderer(mRenderer);
+    SDL_DestroyWindow(mWindow);
+  }
+
+  void Show() override {
+    SDL_ShowWindow(mWindow);
+    EraseBackground();
+  }
+  void Raise() override { SDL_RaiseWindow(mWindow); }
+  void SetBounds(const Rect& bounds) override {
+    mPicture = {bounds.Width(), bounds.Height()};
+    SDL_SetWindowPosition(mWindow, bounds.left, bounds.top);
+    SDL_SetWindowSize(mWindow, bounds.Width(), bounds.Height());
+  }
+  Point Position() const override {
+    Point position;
+    SDL_GetWindowPosition(mWindow, &position.x, &position.y);
+    return position;
+  }
+  Point PixelSize() const override {
+    Point size;
+    SDL_GetWindowSize(mWindow, &size.x, &size.y);
+    return size;
+  }
+  void SetFrame(bool decorated, bool resizable) override {
+    SDL_SetWindowBordered(mWindow, decorated ? SDL_TRUE : SDL_FALSE);
+    SDL_SetWindowResizable(mWindow, resizable ? SDL_TRUE : SDL_FALSE);
+  }
+  void SetSizeLimits(Point minimum, Point maximum) override {
+    SDL_SetWindowMinimumSize(mWindow, std::max(minimum.x, 1), std::max(minimum.y, 1));
+    SDL_SetWindowMaximumSize(mWindow, std::max(maximum.x, 1), std::max(maximum.y, 1));
+  }
+  void SetFullScreen(bool fullScreen) override {
+    SDL_SetWindowFullscreen(mWindow, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    EraseBackground();
+  }
+  // Not every video driver can capture; without it the drag ends at the window's edge.
+  void CaptureMouse(bool capture) override { SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE); }
+
+  void EraseBackground() {
+    if (!mRenderer) return;
+    SDL_SetRenderDrawColor(mRenderer, 0, 0, 0, 255);
+    SDL_RenderClear(mRenderer);
+    SDL_RenderPresent(mRenderer);
+  }
+  TranslationTarget Target() const { return {mHandle, mPicture, PixelSize()}; }
+
+private:
+  WindowHandle mHandle;
+  SDL_Window* mWindow;
+  SDL_Renderer* mRenderer = nullptr;
+  Point mPicture;
+};
+
+// The window an event is for: the one it names, else the only one there is.
+SdlWindow* EventWindow(const SDL_Event& event) {
+  uint32_t id = 0;
+  switch (event.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: id = event.key.windowID; break;
+    case SDL_TEXTINPUT: id = event.text.windowID; break;
+    case SDL_MOUSEMOTION: id = event.motion.windowID; break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: id = event.button.windowID; break;
+    case SDL_WINDOWEVENT: id = event.window.windowID; break;
+    default: return nullptr;
+  }
+  auto found = gWindowsById.find(id);
+  if (found != gWindowsById.end()) return found->second;
+  return gWindowsById.size() == 1 ? gWindowsById.begin()->second : nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<NativeWindow> CreateNativeWindow(WindowHandle window, const std::string& title,
+                                                 const Rect& bounds, bool decorated, bool resizable) {
+  if (!InitializeVideo()) return CreateHeadlessWindow(bounds);
+  uint32_t flags = SDL_WINDOW_HIDDEN;
+  if (!decorated) flags |= SDL_WINDOW_BORDERLESS;
+  if (resizable) flags |= SDL_WINDOW_RESIZABLE;
+  SDL_Window* sdlWindow =
+      SDL_CreateWindow(title.c_str(), bounds.left, bounds.top, bounds.Width(), bounds.Height(), flags);
+  if (!sdlWindow) return nullptr;
+  SDL_StartTextInput();
+  return std::make_unique<SdlWindow>(window, sdlWindow, bounds);
+}
+
+void PumpNativeEvents(std::vector<Message>& messages) {
+  if (gWindowsById.empty()) return;
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) {
+    SdlWindow* window = EventWindow(event);
+    if (!window) continue;
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) window->EraseBackground();
+    gTranslator.Translate(event, window->Target(), messages);
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,8 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// The switches of a command line: every space-separated word introduced by "/", "\" or
+// "-", without its introducer and in lower case, in the order given. Other words are not
+// switches.
+std::vector<std::string> FindCommandLineSwitches(const std::string& commandLine);

@@ -1,0 +1,162 @@
+#include "shell/GameApp.h"
+
+#include "Drovane/DebugConsole.h"
+#include "Drovane/DebugLog.h"
+#include "Drovane/ErrorReport.h"
+#include "Drovane/MainWindow.h"
+#include "Drovane/ProgramEntry.h"
+#include "platform/Display.h"
+#include "platform/MessageQueue.h"
+#include "platform/Process.h"
+#include "platform/Window.h"
+#include "shell/CommandLineSwitches.h"
+#include "shell/GameCommander.h"
+
+CGameApp* gpGameApp = nullptr;
+uint32_t gFrameCounter = 0;
+std::string gInstallDirectory;
+
+namespace {
+
+constexpr size_t kMaxPathLength = 260;
+constexpr uint32_t kFullScreenStyleFlags = 0;
+constexpr uint32_t kWindowedStyleFlags = 0x1B;
+
+}  // namespace
+
+std::string InstallDirectoryFromModulePath(const std::string& modulePath) {
+  if (modulePath.size() > kMaxPathLength) return {};
+  size_t lastBackslash = modulePath.rfind('\\');
+  if (lastBackslash == std::string::npos) return {};
+  return modulePath.substr(0, lastBackslash + 1);
+}
+
+CGameApp::CGameApp() {
+  gpGameApp = this;
+  platform::DesktopMode desktop = platform::GetDesktopMode();
+  mDesktopMode = {desktop.width, desktop.height, desktop.bitsPerPixel};
+  mCurrentMode = mWindowed ? mWindowedMode : mFullScreenMode;
+  EnterMode(kModeStartup);
+}
+
+CGameApp::~CGameApp() {
+  delete mpMainWindow;
+  mpMainWindow = nullptr;
+  DestroyDebugConsole();
+  gInstallDirectory.clear();
+  if (gpGameApp == this) gpGameApp = nullptr;
+}
+
+uint32_t CGameApp::Startup() {
+  std::string modulePath = platform::GetModuleFileName();
+  gInstallDirectory = InstallDirectoryFromModulePath(modulePath);
+  CreateDebugConsole(kGameTitle);
+  DebugPrintf("Halvorine Startup...\n\n");
+  if (gInstallDirectory.empty()) DebugPrintf("No install directory in the program's path \"%s\".\n", modulePath.c_str());
+  ProcessCommandLine();
+  if (mDebugConsoleSwitch) {
+    gpDebugConsole->Show();
+  } else {
+    gpDebugConsole->Hide();
+  }
+  ChooseDisplayConfiguration();
+  mFrameStopwatch.SetMode(1);
+  mFrameStopwatch.Start();
+  return 0;
+}
+
+uint32_t CGameApp::ProcessCommandLine() {
+  for (const std::string& name : FindCommandLineSwitches(gCommandLine)) {
+    if (name == "w") {
+      mWindowedSwitch = 1;
+    } else if (name == "d") {
+      mDebugConsoleSwitch = 1;
+    } else {
+      DebugPrintf("Unknown command-line switch \"%s\".\n", name.c_str());
+    }
+  }
+  return 0;
+}
+
+int32_t CGameApp::IsDesktopModeUsable() const {
+  return mDesktopMode.width > 640 && mDesktopMode.height > 480 && mDesktopMode.bitsPerPixel == 8;
+}
+
+// A window needs room around the picture on the desktop; otherwise the game runs full screen.
+void CGameApp::ChooseDisplayConfiguration() {
+  mWindowed = mWindowedSwitch;
+  if (!IsDesktopModeUsable()) mWindowed = 0;
+  mCurrentMode = mWindowed ? mWindowedMode : mFullScreenMode;
+}
+
+uint32_t CGameApp::PrepareGame() {
+  const DisplayRecord& size = mWindowed ? mWindowedMode : mFullScreenMode;
+  uint32_t styleFlags = mWindowed ? kWindowedStyleFlags : kFullScreenStyleFlags;
+  mpMainWindow = CreateMainWindow(size.width, size.height, styleFlags, kGameTitle);
+  if (!mpMainWindow || mpMainWindow->mWindow == platform::kNoWindow) {
+    DebugPrintf("Window creation failed.\n");
+    return kErrorFailure;
+  }
+  // Full screen takes the whole desktop, keeping its mode.
+  if (!mWindowed) platform::SetWindowFullScreen(mpMainWindow->mWindow, true);
+  mpGameCommander = std::make_unique<GameCommander>();
+  mpGameCommander->SetApplication(this);
+  mpMainWindow->SetComander(mpGameCommander.get());
+  return 0;
+}
+
+uint32_t CGameApp::RunFrame() {
+  ++gFrameCounter;
+  uint32_t elapsed = mFrameStopwatch.Elapsed();
+  if (elapsed >= 1000) {
+    mFrameRate = static_cast<float>(gFrameCounter) * 1000.0f / static_cast<float>(elapsed);
+    gFrameCounter = 0;
+    mFrameStopwatch.Restart();
+  }
+  if (mActive) RunMode();
+  return 0;
+}
+
+uint32_t CGameApp::FinishGame() {
+  delete mpMainWindow;
+  mpMainWindow = nullptr;
+  delete[] mpPalette;
+  mpPalette = nullptr;
+  return 0;
+}
+
+int32_t CGameApp::CurrentMode() const { return mModeStack.empty() ? kModeStartup : mModeStack.back(); }
+
+uint32_t CGameApp::RunMode() {
+  if (CurrentMode() == kModeQuit) {
+    mQuitFlag = 1;
+    platform::PostQuitMessage(0);
+  }
+  return 0;
+}
+
+int32_t CGameApp::EnterMode(int32_t mode) {
+  if (mode != kModeStartup && mode != kModeQuit) return 0;
+  mRedraw = mode == kModeStartup ? 0 : 1;
+  mModeStack.push_back(mode);
+  if (mode == kModeQuit) mQuitFlag = 0;
+  return 1;
+}
+
+int32_t CGameApp::LeaveMode(int32_t mode) {
+  for (auto entry = mModeStack.rbegin(); entry != mModeStack.rend(); ++entry) {
+    if (*entry != mode) continue;
+    mModeStack.erase(std::next(entry).base());
+    return 1;
+  }
+  return 0;
+}
+
+void CGameApp::ShowQuitPrompt() { platform::PostQuitMessage(0); }
+
+int32_t CGameApp::OnKeyDown(uint32_t, uint32_t) { return 0; }
+int32_t CGameApp::OnKeyUp(uint32_t, uint32_t) { return 0; }
+int32_t CGameApp::OnCharacter(uint32_t) { return 0; }
+int32_t CGameApp::OnMouseDown(int32_t, int32_t, int32_t) { return 0; }
+int32_t CGameApp::OnMouseUp(int32_t, int32_t, int32_t) { return 0; }
+int32_t CGameApp::OnMouseMove(int32_t, int32_t) { return 0; }

@@ -1,0 +1,109 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Drovane/Application.h"
+#include "Drovane/Stopwatch.h"
+
+class GameCommander;
+
+// The game's title: the main window's and the debug console's.
+inline constexpr const char* kGameTitle = "Halvorine";
+
+// Mode codes of the mode stack.
+enum GameMode : int32_t {
+  kModeStartup = 0,
+  kModeQuit = 1,
+  kModeIntroStart = 2,
+  kModeIntro = 3,
+  kModeMainMenu = 4,
+  kModeCareer = 5,
+  kModeFlight = 6,
+  kModeHangar = 7,
+  kModeCatalog = 8,
+  kModeMissionLog = 9,
+  kModeNoOperation = 10,
+  kModeInventory = 11,
+};
+
+// A display configuration: picture size and bits per pixel.
+struct DisplayRecord {
+  int32_t width = 0;
+  int32_t height = 0;
+  int32_t bitsPerPixel = 0;
+  bool operator==(const DisplayRecord&) const = default;
+};
+
+// The one application object of the game. The program entry drives it: start-up,
+// preparation of the main window, one RunFrame per pass of the message loop, finishing.
+// It keeps the stack of mode codes; the mode on top is stepped every frame.
+class CGameApp : public CApplication {
+public:
+  CGameApp();
+  ~CGameApp() override;
+
+  uint32_t Startup() override;
+  uint32_t PrepareGame() override;
+  uint32_t RunFrame() override;
+  uint32_t FinishGame() override;
+
+  // Reads the switches of gCommandLine: "w" windowed, "d" the debug console.
+  virtual uint32_t ProcessCommandLine();
+  // 1 when the desktop is wider than 640, taller than 480 and at 8 bits per pixel.
+  virtual int32_t IsDesktopModeUsable() const;
+  virtual uint32_t RunMode();
+  // Push or remove a mode code; 1 when the code was handled, 0 when it was not.
+  virtual int32_t EnterMode(int32_t mode);
+  virtual int32_t LeaveMode(int32_t mode);
+  // The player asked to quit (the close box, Alt+F4). The game's question needs its
+  // message boxes; until they exist the game quits at once.
+  virtual void ShowQuitPrompt();
+
+  // Input from the main window, through the game's commander. Keys come with the modifier
+  // mask (1 Shift, 2 Control, 4 Alt); mouse positions are in picture coordinates and
+  // buttons are 1 left, 2 right. Nothing takes them yet: the window manager and the
+  // command maps that do are still to come.
+  virtual int32_t OnKeyDown(uint32_t key, uint32_t modifiers);
+  virtual int32_t OnKeyUp(uint32_t key, uint32_t modifiers);
+  virtual int32_t OnCharacter(uint32_t code);
+  virtual int32_t OnMouseDown(int32_t x, int32_t y, int32_t button);
+  virtual int32_t OnMouseUp(int32_t x, int32_t y, int32_t button);
+  virtual int32_t OnMouseMove(int32_t x, int32_t y);
+
+  // The code on top of the mode stack; 0 when the stack is empty.
+  int32_t CurrentMode() const;
+
+  MainWindow* mpMainWindow = nullptr;
+  int32_t mWindowed = 1;
+  Stopwatch mFrameStopwatch{1};
+  // While 0, frames run neither the idle update nor the mode.
+  int32_t mActive = 1;
+  DisplayRecord mFullScreenMode{640, 480, 8};
+  DisplayRecord mWindowedMode{640, 480, 8};
+  DisplayRecord mDesktopMode;
+  DisplayRecord mCurrentMode;
+  int32_t mDebugConsoleSwitch = 0;
+  int32_t mWindowedSwitch = 0;
+  std::vector<int32_t> mModeStack;
+  int32_t mRedraw = 0;
+  float mFrameRate = 10.0f;
+  int32_t mQuitFlag = 0;
+
+private:
+  void ChooseDisplayConfiguration();
+
+  std::unique_ptr<GameCommander> mpGameCommander;
+};
+
+// The one game application object; null when there is none.
+extern CGameApp* gpGameApp;
+// Frames since the frame rate was last computed.
+extern uint32_t gFrameCounter;
+// The program's folder in the game's form, ending in a backslash.
+extern std::string gInstallDirectory;
+
+// The module path cut after its last backslash, which stays. Empty when the path has no
+// backslash or does not fit the game's 260-character paths.
+std::string InstallDirectoryFromModulePath(const std::string& modulePath);

@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+
+#include "Drovane/Comander.h"
+
+class CGameApp;
+
+// The game's receiver of the main window's input: it keeps the global keyboard state
+// current and hands every event on to the application object.
+class GameCommander : public Comander {
+public:
+  using Comander::OnKeyDown;
+
+  int32_t OnMouseMove(int32_t x, int32_t y) override;
+  // Frames run the game only while the window is active.
+  int32_t Activate() override;
+  int32_t Deactivate() override;
+  // The window gained the focus: keys released while another window had it must not stay held.
+  int32_t OnFocusLost() override;
+  int32_t OnKeyDown(uint32_t key) override;
+  int32_t OnKeyUp(uint32_t key) override;
+  int32_t OnChar(uint32_t code) override;
+  int32_t OnLeftButtonDown(int32_t x, int32_t y) override;
+  int32_t OnLeftButtonUp(int32_t x, int32_t y) override;
+  int32_t OnRightButtonDown(int32_t x, int32_t y) override;
+  int32_t OnRightButtonUp(int32_t x, int32_t y) override;
+  int32_t OnCloseRequest() override;
+
+  void SetApplication(CGameApp* application) { mpApplication = application; }
+
+  CGameApp* mpApplication = nullptr;
+};

@@ -1,0 +1,26 @@
+#include <gtest/gtest.h>
+
+#include "shell/CommandLineSwitches.h"
+
+namespace {
+
+struct SwitchCase {
+  const char* line;
+  std::vector<std::string> switches;
+};
+
+void PrintTo(const SwitchCase& c, std::ostream* os) { *os << '"' << c.line << '"'; }
+
+class CommandLineSwitchesTest : public testing::TestWithParam<SwitchCase> {};
+
+TEST_P(CommandLineSwitchesTest, FindsTheSwitches) {
+  EXPECT_EQ(FindCommandLineSwitches(GetParam().line), GetParam().switches);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, CommandLineSwitchesTest,
+                         testing::Values(SwitchCase{"", {}}, SwitchCase{"-w", {"w"}},
+                                         SwitchCase{"/W \\d", {"w", "d"}}, SwitchCase{"  -D   -w  ", {"d", "w"}},
+                                         SwitchCase{"city.mv2 -w", {"w"}}, SwitchCase{"- / \\", {}},
+                                         SwitchCase{"-wd", {"wd"}}, SwitchCase{"w d", {}}));
+
+}  // namespace

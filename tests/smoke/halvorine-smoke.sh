@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Starts the real program headless with the windowed and debug-console switches, in a
+# temporary folder, asks it to quit with SIGTERM as soon as its first console line has
+# appeared on stderr, and checks that it ended cleanly.
+set -u
+program=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+mkfifo console
+
+XDG_DATA_HOME="$work/xdg" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$program" -w -d 2>console &
+pid=$!
+exec 3<console
+
+if ! IFS= read -r -t 30 first <&3; then
+  echo "FAIL: no console line on stderr within 30 s"
+  kill -KILL "$pid" 2>/dev/null
+  exit 1
+fi
+kill -TERM "$pid"
+rest=""
+while true; do
+  IFS= read -r -t 30 line <&3
+  readStatus=$?
+  [[ $readStatus -ne 0 ]] && break
+  rest+="$line"$'\n'
+done
+if [[ $readStatus -gt 128 ]]; then
+  echo "FAIL: still running 30 s after SIGTERM"
+  kill -KILL "$pid" 2>/dev/null
+  exit 1
+fi
+wait "$pid"
+status=$?
+
+printf 'stderr:\n%s\n%s' "$first" "$rest"
+if [[ "$first" != "Halvorine Startup..." ]]; then
+  echo "FAIL: the console lines begin with \"$first\", not \"Halvorine Startup...\""
+  exit 1
+fi
+if [[ $status -ne 0 ]]; then
+  echo "FAIL: exit status $status after SIGTERM"
+  exit 1
+fi
+echo "PASS: started, showed its console and ended with status 0"
