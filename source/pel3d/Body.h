@@ -5,11 +5,13 @@
 #include "pel3d/Matrix.h"
 #include "pel3d/Vec3.h"
 
+struct Bitmap;
 struct Body;
 struct BspNode;
 struct Face;
 struct PolyEntry;
 struct ScreenVertex;
+struct TileRecord;
 struct VertexPool;
 
 // Body flags. The loader takes 1 and 2 from the file.
@@ -22,7 +24,12 @@ constexpr uint32_t kBodySwitchedOff = 0x80000000;  // not drawn
 
 // Face flags. The file's flags word is kept; the loader adds one orientation class and,
 // with an axis class, the sign bit.
+constexpr uint32_t kFaceProcessed = 0x2;  // without it the draw skips the face
+constexpr uint32_t kFacePoint = 0x4;  // a sprite: one centre and one size
+constexpr uint32_t kFaceSecondColour = 0x800;  // with flag 1: the texture id is a colour
 constexpr uint32_t kFaceVertexShaded = 0x4000;  // the body needs vertex normals
+constexpr uint32_t kFaceLine = 0x8000;  // a line: no back-face test
+constexpr uint32_t kFaceLinePoint = 0x10000;  // a point of a point body, drawn as a line face
 constexpr uint32_t kFaceAlongX = 0x04000000;  // the normal lies along x
 constexpr uint32_t kFaceAlongY = 0x08000000;
 constexpr uint32_t kFaceAlongZ = 0x10000000;
@@ -58,9 +65,13 @@ struct Face {
   ScreenVertex* firstScreenVertex = nullptr;
   uint32_t* indices = nullptr;  // vertexCount 0-based vertex indices, in winding order
   TexCoord* texCoords = nullptr;  // vertexCount pairs in use (texel units once scaled)
-  // The texture id from the file ((high byte << 16) | low byte); once the texture
-  // coordinates are scaled, the address of the face's bitmap or tile record.
-  uintptr_t texture = 0;
+  // The texture id from the file ((high byte << 16) | low byte): a bitmap index, or a tile
+  // of a bitmap's tile set. Faces with flag 1 or 0x800 hold a second colour here.
+  uint32_t textureId = 0;
+  // Set when the texture coordinates are scaled to the texture: the bitmap of a plain id,
+  // or the tile record of a tile id; the other stays null.
+  const Bitmap* textureBitmap = nullptr;
+  const TileRecord* textureTile = nullptr;
   TexCoord* texCoordCopy = nullptr;  // the pairs as read from the file
   Plane* plane = nullptr;
 };

@@ -3,6 +3,20 @@
 #include "pel3d/View.h"
 #include "pel3d/Wrap32.h"
 
+namespace {
+
+struct FlagEdit {
+  uint32_t andMask;
+  uint32_t orMask;
+};
+
+constexpr FlagEdit kFlagEdits[kBodyFlagModeCount] = {
+    {0x7FFFFFFF, 0},          {0x7FFFFFFF, 0x80000000}, {0xFFFFFFEF, 0x10}, {0xFFFFFFEF, 0},
+    {0xFFFFFFF7, 0},          {0xFFFFFFDF, 0x20},       {0xFFFFFFDF, 0},    {0xFFFFFFFF, 1},
+};
+
+}  // namespace
+
 int32_t CountBodyIndices(const Body* body) {
   int32_t count = 0;
   const Face* face = body->faces;
@@ -15,9 +29,15 @@ int32_t CountBodyIndices(const Body* body) {
 uint32_t GetBodyFlags(const Body* body) { return body->flags; }
 Face* GetBodyFaces(const Body* body) { return body->faces; }
 Face* GetNextFace(const Face* face) { return face->next; }
-void SetFaceTexture(Face* face, uintptr_t texture) { face->texture = texture; }
-uintptr_t GetFaceTexture(const Face* face) { return face->texture; }
+void SetFaceTexture(Face* face, uint32_t textureId) { face->textureId = textureId; }
+uint32_t GetFaceTexture(const Face* face) { return face->textureId; }
 uint32_t GetBodyId(const Body* body) { return body->id; }
+
+void SetBodyFlagMode(Body* body, int32_t mode) {
+  if (mode < 0 || mode >= kBodyFlagModeCount) return;
+  const FlagEdit& edit = kFlagEdits[mode];
+  body->flags = (body->flags & edit.andMask) | edit.orMask;
+}
 
 void RecentreBody(Body* body) {
   body->flags |= kBodyRecentred;

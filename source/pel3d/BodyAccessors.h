@@ -34,9 +34,25 @@ int32_t CountBodyIndices(const Body* body);
 uint32_t GetBodyFlags(const Body* body);
 Face* GetBodyFaces(const Body* body);
 Face* GetNextFace(const Face* face);
-void SetFaceTexture(Face* face, uintptr_t texture);
-uintptr_t GetFaceTexture(const Face* face);
+// The face's texture id (Face::textureId).
+void SetFaceTexture(Face* face, uint32_t textureId);
+uint32_t GetFaceTexture(const Face* face);
 uint32_t GetBodyId(const Body* body);
+
+// Edits the body's flags word: flags = (flags AND and-mask) OR or-mask, by mode.
+enum BodyFlagMode : int32_t {
+  kBodyShow = 0,  // clears kBodySwitchedOff
+  kBodyHide = 1,  // sets kBodySwitchedOff
+  kBodySetOwnMatrix = 2,
+  kBodyClearOwnMatrix = 3,
+  kBodyMakeFindable = 4,  // clears kBodyNotFindable
+  kBodySetFlag20 = 5,
+  kBodyClearFlag20 = 6,
+  kBodySetBsp = 7,  // sets flag 1
+};
+constexpr int32_t kBodyFlagModeCount = 8;
+// A mode outside 0 to 7 changes nothing.
+void SetBodyFlagMode(Body* body, int32_t mode);
 
 // Makes the vertices relative to the position, sets the position to 0 and kBodyRecentred.
 void RecentreBody(Body* body);

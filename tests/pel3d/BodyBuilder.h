@@ -5,6 +5,7 @@
 
 #include "pel3d/Body.h"
 #include "pel3d/BodyRegistry.h"
+#include "pel3d/FacePlane.h"
 #include "pel3d/PreDrawHooks.h"
 #include "pel3d/VertexPool.h"
 
@@ -34,7 +35,7 @@ public:
     face.type = number;
     face.indices = mIndices.back().data();
     face.texCoords = coords.data();
-    face.texture = 7;
+    face.textureId = 7;
     if (mFaces.size() > 1) mFaces[mFaces.size() - 2].next = &face;
     mBody.faces = &mFaces.front();
     mBody.faceCount = static_cast<int32_t>(mFaces.size());
@@ -48,6 +49,16 @@ public:
     mBody.vertexCount = static_cast<int32_t>(mVertices.size());
   }
 
+  // Gives every face a plane through its vertices and its orientation class.
+  void ComputePlanes() {
+    for (Face& face : mFaces) {
+      face.plane = &mPlanes.emplace_back();
+      ComputeFacePlane(mBody, face);
+    }
+  }
+
+  Face& FaceAt(size_t index) { return mFaces.at(index); }
+
   Body* get() { return &mBody; }
   Body* operator->() { return &mBody; }
 
@@ -57,4 +68,5 @@ private:
   std::deque<Face> mFaces;
   std::deque<std::vector<uint32_t>> mIndices;
   std::deque<std::vector<TexCoord>> mCoords;
+  std::deque<Plane> mPlanes;
 };
