@@ -1,6 +1,9 @@
 #include "platform/ProfileFile.h"
 
+#include <locale.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 #include "platform/FileHandle.h"
@@ -41,6 +44,12 @@ int32_t ParseProfileInt(std::string_view text) {
   if (negative) value = -value;
   if (value > std::numeric_limits<int32_t>::max()) value = std::numeric_limits<int32_t>::max();
   return static_cast<int32_t>(value);
+}
+
+double ParseProfileDouble(std::string_view text) {
+  static locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t{});
+  std::string copy(text);
+  return strtod_l(copy.c_str(), nullptr, cLocale);
 }
 
 ProfileFile::Line ProfileFile::ParseLine(std::string text) {

@@ -68,6 +68,10 @@ private:
 // digit, clamped to 32 bits.
 int32_t ParseProfileInt(std::string_view text);
 
+// Reads a decimal floating-point number at the start of a text, in the C locale whatever the
+// language: 0 when there is none; overflow gives an infinity, underflow 0.
+double ParseProfileDouble(std::string_view text);
+
 // The Windows profile calls, reading the file anew each time.
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                     const std::string& fallback, size_t maxChars,
