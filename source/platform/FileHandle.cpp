@@ -135,12 +135,12 @@ std::string TemporarySibling(const std::string& gamePath) {
   return gamePath + ".tmp";
 }
 
-bool ReadWholeFile(const std::string& gamePath, std::string& contents) {
+bool ReadWholeFile(const std::string& gamePath, std::string& contents, size_t maxSize) {
   contents.clear();
   int handle = OpenFile(gamePath, kFileRead);
   if (handle < 0) return false;
   int64_t length = FileLength(handle);
-  bool ok = length >= 0;
+  bool ok = length >= 0 && static_cast<uint64_t>(length) <= maxSize;
   if (ok) {
     contents.resize(static_cast<size_t>(length));
     ok = ReadFile(handle, contents.data(), contents.size()) == length;

@@ -53,8 +53,8 @@ namespace platform {
 
 // The name a file is written under before it replaces the file itself.
 std::string TemporarySibling(const std::string& gamePath);
-// Reads a whole file; false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& gamePath, std::string& contents);
+// Reads a whole file; false when it cannot be opened or read, or holds more than maxSize bytes.
+bool ReadWholeFile(const std::string& gamePath, std::string& contents, size_t maxSize = SIZE_MAX);
 // Writes a temporary sibling and renames it over the file only when every byte was written,
 // so a failed save leaves the old file as it was.
 bool SaveWholeFile(const std::string& gamePath, const void* data, size_t size);

@@ -101,7 +101,7 @@ void ProfileFile::IndexSections() {
 
 bool ProfileFile::Load(const std::string& gamePath) {
   std::string text;
-  bool read = ReadWholeFile(gamePath, text);
+  bool read = ReadWholeFile(gamePath, text, kMaxFileSize);
   Parse(text);
   return read;
 }

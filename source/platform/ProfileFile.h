@@ -23,7 +23,10 @@ public:
     std::vector<Entry> entries;  // in file order, duplicates included
   };
 
-  // A missing or unreadable file reads as an empty one: false then.
+  // Profile files are small; a larger one is taken as damaged.
+  static constexpr size_t kMaxFileSize = 16 * 1024 * 1024;
+
+  // A missing, unreadable or overlarge file reads as an empty one: false then.
   bool Load(const std::string& gamePath);
   void Parse(std::string_view text);
   // Writes the lines through a temporary sibling.
