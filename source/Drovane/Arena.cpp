@@ -21,8 +21,12 @@ struct ArenaRecord {
 std::array<ArenaRecord*, kMaxArenas> gArenas{};
 int gArenaCount = 0;
 
-// The aligned blocks are never given back; keeping their heap addresses keeps them reachable.
-std::vector<void*> gAlignedAllocations;
+// The aligned blocks are never given back; their heap addresses stay reachable to the end,
+// in a list that is never destroyed.
+std::vector<void*>& AlignedAllocations() {
+  static auto* allocations = new std::vector<void*>;
+  return *allocations;
+}
 
 [[noreturn]] void OutOfMemory() {
   std::fputs("Out of memory\n", stderr);
@@ -144,7 +148,7 @@ void* AllocAligned64K() {
   constexpr uintptr_t kAlign = 65536;
   void* memory = std::malloc(2 * kAlign);
   if (!memory) return nullptr;
-  gAlignedAllocations.push_back(memory);
+  AlignedAllocations().push_back(memory);
   uintptr_t address = (reinterpret_cast<uintptr_t>(memory) + kAlign - 1) & ~(kAlign - 1);
   CountAllocated(kAlign);
   gMemoryStatistics.inUse += kAlign;

@@ -1,10 +1,12 @@
 #include "Drovane/DataPaths.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "Drovane/BinaryFile.h"
 #include "Drovane/DebugLog.h"
-#include "Drovane/DirectoryScan.h"
+#include "platform/DirectoryListing.h"
 #include "platform/FilePath.h"
 #include "platform/WrittenFiles.h"
 
@@ -15,6 +17,14 @@ namespace {
 std::string WithTrailingBackslash(std::string root) {
   if (!root.empty() && root.back() != '\\') root += '\\';
   return root;
+}
+
+// Whether the folder lists anything besides "." and "..".
+bool HasEntries(const std::string& folder) {
+  std::vector<platform::FoundFile> found;
+  platform::FindFiles(folder + "*.*", found);
+  return std::any_of(found.begin(), found.end(),
+                     [](const platform::FoundFile& file) { return file.name != "." && file.name != ".."; });
 }
 
 bool LooksInBothRoots(int32_t kind) {
@@ -42,7 +52,7 @@ void DataPaths::SetRoots(const std::string& rootA, const std::string& rootB) {
 std::string DataPaths::FormPath(int32_t kind, const std::string& name) const {
   if (kind == kDataRadio) {
     const std::string& folder = mFolders[kDataRadio];
-    return (PathExists(mRootA + folder + "*.*") ? mRootA : mRootB) + folder;
+    return (HasEntries(mRootA + folder) ? mRootA : mRootB) + folder;
   }
   if (!LooksInBothRoots(kind)) return mWrittenRoot + name;
   const std::string& folder = mFolders[static_cast<size_t>(kind)];

@@ -56,7 +56,8 @@ TEST_F(DataPathsTest, LanguageTakesNoPart) {
 
 TEST_F(DataPathsTest, RadioIsAFolderOfRootAWhenItHasEntries) {
   EXPECT_EQ(Path(kDataRadio, "ignored"), folder.Game("B\\sound\\radio\\"));
-  folder.MakeFolder("A/Sound/Radio");
+  folder.MakeFolder("A/Sound/Radio");  // empty: still root B
+  EXPECT_EQ(Path(kDataRadio, ""), folder.Game("B\\sound\\radio\\"));
   folder.Write("A/Sound/Radio/Rock/song.wav", "");
   EXPECT_EQ(Path(kDataRadio, ""), folder.Game("A\\sound\\radio\\"));
 }
