@@ -1,7 +1,6 @@
 #include "platform/MessageQueue.h"
 
 #include <deque>
-#include <map>
 #include <mutex>
 #include <vector>
 
@@ -13,9 +12,6 @@ namespace {
 
 std::mutex gQueueMutex;
 std::deque<Message> gQueue;
-
-std::mutex gRegistryMutex;
-std::map<std::string, uint32_t> gRegisteredMessages;
 
 // Takes in what arrived from outside since the last read: a quit signal, the window's input.
 void TakeInExternalMessages() {
@@ -49,17 +45,6 @@ bool PeekMessage(Message& message) {
 void ClearMessageQueue() {
   std::lock_guard lock(gQueueMutex);
   gQueue.clear();
-}
-
-uint32_t RegisterWindowMessage(const std::string& name) {
-  if (name.empty()) return 0;
-  std::lock_guard lock(gRegistryMutex);
-  auto found = gRegisteredMessages.find(name);
-  if (found != gRegisteredMessages.end()) return found->second;
-  uint32_t id = kFirstRegisteredMessage + static_cast<uint32_t>(gRegisteredMessages.size());
-  if (id > kLastRegisteredMessage) return 0;
-  gRegisteredMessages.emplace(name, id);
-  return id;
 }
 
 }  // namespace platform

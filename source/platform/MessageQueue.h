@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "platform/RegisteredMessages.h"
 #include "platform/WindowMessages.h"
 
 namespace platform {
@@ -16,9 +17,5 @@ void PostQuitMessage(int exitCode);
 bool PeekMessage(Message& message);
 // Drops every queued message (tests start from an empty queue).
 void ClearMessageQueue();
-
-// The same name always gives the same id, from kFirstRegisteredMessage up; 0 when the
-// name is empty or the range is used up.
-uint32_t RegisterWindowMessage(const std::string& name);
 
 }  // namespace platform

@@ -56,17 +56,6 @@ TEST_F(MessageQueueTest, OtherThreadsPostThroughTheSameQueue) {
   EXPECT_FALSE(PeekMessage(message));
 }
 
-TEST_F(MessageQueueTest, RegisteredMessagesKeepTheirIdByName) {
-  uint32_t tuning = RegisterWindowMessage("VELKOTUNEBAY");
-  uint32_t other = RegisterWindowMessage("SOME OTHER MESSAGE");
-  EXPECT_GE(tuning, kFirstRegisteredMessage);
-  EXPECT_LE(tuning, kLastRegisteredMessage);
-  EXPECT_GE(other, kFirstRegisteredMessage);
-  EXPECT_NE(tuning, other);
-  EXPECT_EQ(RegisterWindowMessage("VELKOTUNEBAY"), tuning);
-  EXPECT_EQ(RegisterWindowMessage(""), 0u);
-}
-
 class QuitSignalTest : public MessageQueueTest, public testing::WithParamInterface<int> {};
 
 TEST_P(QuitSignalTest, SignalPostsTheQuitMessageBehindWhatIsQueued) {
