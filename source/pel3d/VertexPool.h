@@ -32,6 +32,13 @@ struct VertexPool {
 
 constexpr int32_t kVertexPoolListCapacity = 100;
 
+// A pool with room for transformedBytes of transformed and projectedBytes of projected
+// vertices, in one heap block counted in the memory statistics, and listed. Null with
+// error 4 when the heap refuses, or 14 when 100 pools are listed.
+VertexPool* CreateVertexPool(std::size_t transformedBytes, std::size_t projectedBytes);
+// Unlists the pool and frees it.
+void DestroyVertexPool(VertexPool* pool);
+
 // Appends the pool and stores its entry in it; null when 100 are listed.
 VertexPool* RegisterVertexPool(VertexPool* pool);
 // Moves the last listed pool into the pool's entry; nothing unless the pool is listed.
