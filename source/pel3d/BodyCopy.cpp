@@ -2,9 +2,9 @@
 
 #include <cstdint>
 #include <memory>
-#include <new>
 
 #include "pel3d/Body.h"
+#include "pel3d/BodyBlock.h"
 #include "pel3d/BodyMeshCopy.h"
 #include "pel3d/BodyRegistry.h"
 #include "pel3d/EngineError.h"
@@ -12,23 +12,6 @@
 namespace {
 
 std::size_t CountOf(int32_t count) { return count > 0 ? static_cast<std::size_t>(count) : 0; }
-
-// Hands out the destination's memory in order, each record aligned for its type.
-class CopyCursor {
-public:
-  explicit CopyCursor(void* start) : mNext(reinterpret_cast<uintptr_t>(start)) {}
-
-  template <class T>
-  T* Take(std::size_t count) {
-    mNext = (mNext + alignof(T) - 1) & ~uintptr_t{alignof(T) - 1};
-    T* records = reinterpret_cast<T*>(mNext);
-    mNext += count * sizeof(T);
-    return records;
-  }
-
-private:
-  uintptr_t mNext;
-};
 
 }  // namespace
 
@@ -40,26 +23,28 @@ std::size_t GetBodySize(const Body* body) {
 }
 
 Body* CopyBodyInto(const Body* source, void* destination) {
-  CopyCursor cursor(destination);
-  Body* copy = new (cursor.Take<Body>(1)) Body(*source);
+  BodyBlock block(destination, GetBodySize(source));
+  Body* copy = block.Take<Body>(1);
+  *copy = *source;
   copy->registrySlot = nullptr;
   const std::size_t vertexCount = CountOf(source->vertexCount);
-  copy->vertices = cursor.Take<Vec3>(vertexCount);
+  copy->vertices = block.Take<Vec3>(vertexCount);
   std::uninitialized_copy_n(source->vertices, vertexCount, copy->vertices);
 
   const Face* face = source->faces;
   Face** link = &copy->faces;
   for (int32_t i = 0; i < source->faceCount; ++i, face = face->next) {
-    Face* faceCopy = new (cursor.Take<Face>(1)) Face(*face);
+    Face* faceCopy = block.Take<Face>(1);
+    *faceCopy = *face;
     *link = faceCopy;
     link = &faceCopy->next;
     const std::size_t corners = CountOf(face->vertexCount);
-    faceCopy->indices = cursor.Take<uint32_t>(corners);
+    faceCopy->indices = block.Take<uint32_t>(corners);
     std::uninitialized_copy_n(face->indices, corners, faceCopy->indices);
-    faceCopy->texCoords = cursor.Take<TexCoord>(corners);
+    faceCopy->texCoords = block.Take<TexCoord>(corners);
     std::uninitialized_copy_n(face->texCoords, corners, faceCopy->texCoords);
   }
-  *link = cursor.Take<Face>(0);
+  *link = block.Take<Face>(0);
   if (!AddBody(copy)) {
     SetLastResourceError(kErrorBodyRegistryFull);
     return nullptr;

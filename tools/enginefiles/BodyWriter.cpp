@@ -1,0 +1,136 @@
+#include "enginefiles/BodyWriter.h"
+
+#include "enginefiles/ByteWriter.h"
+#include "enginefiles/ResourceFileWriter.h"
+#include "pel3d/BodyFileFormat.h"
+
+namespace {
+
+void I16(ByteWriter& out, int32_t value) {
+  out.U8(static_cast<uint8_t>(value));
+  out.U8(static_cast<uint8_t>(value >> 8));
+}
+
+void I32(ByteWriter& out, int32_t value) { out.U32(static_cast<uint32_t>(value)); }
+
+void Zeros(ByteWriter& out, uint32_t count) {
+  for (uint32_t i = 0; i < count; ++i) out.U8(0);
+}
+
+void WriteHeader(ByteWriter& out, const BodySpec& body) {
+  Zeros(out, kBodyVertexCountOffset);
+  I16(out, static_cast<int32_t>(body.vertices.size()) + 1);
+  I16(out, static_cast<int32_t>(body.faces.size()));
+  out.U32((body.hasBsp ? kBodyFileHasBsp : 0) | (body.recentre ? kBodyFileRecentre : 0));
+  I32(out, body.radius);
+  Zeros(out, kBodyIdOffset - kBodyRadiusOffset - 4);
+  out.U32(body.id);
+}
+
+void WriteFace(ByteWriter& out, const FaceSpec& face) {
+  for (int i = 0; i < 4; ++i) out.U8(static_cast<uint8_t>(kFaceTag[i]));
+  Zeros(out, 4);
+  I16(out, static_cast<int32_t>(face.corners.size()));
+  out.U32(face.flags);
+  out.U32(face.colour);
+  out.U8(face.type);
+  out.U8(static_cast<uint8_t>(face.texture));
+  out.U8(static_cast<uint8_t>(face.texture >> 16));
+  for (int32_t corner : face.corners) I16(out, corner + 1);
+  for (size_t k = 0; k < face.corners.size(); ++k) {
+    const std::array<int32_t, 2> pair = k < face.texCoords.size() ? face.texCoords[k] : std::array<int32_t, 2>{};
+    I32(out, pair[0]);
+    I32(out, pair[1]);
+  }
+}
+
+// The subtree of node (or an empty one) in pre-order.
+void WriteBspNode(ByteWriter& out, const BodySpec& body, int node) {
+  if (node < 0) {
+    I16(out, kBspEmpty);
+    return;
+  }
+  const BspNodeSpec& spec = body.bspNodes.at(static_cast<size_t>(node));
+  I16(out, spec.face);
+  for (int32_t value : spec.values) I32(out, value);
+  WriteBspNode(out, body, spec.first);
+  WriteBspNode(out, body, spec.second);
+}
+
+int CountReached(const BodySpec& body, int node) {
+  if (node < 0) return 0;
+  const BspNodeSpec& spec = body.bspNodes.at(static_cast<size_t>(node));
+  return 1 + CountReached(body, spec.first) + CountReached(body, spec.second);
+}
+
+FaceSpec MakeFace(std::vector<int32_t> corners, uint32_t flags, uint32_t colour, uint8_t type) {
+  FaceSpec face;
+  face.corners = std::move(corners);
+  face.flags = flags;
+  face.colour = colour;
+  face.type = type;
+  return face;
+}
+
+}  // namespace
+
+FaceSpec GouraudFace(std::vector<int32_t> corners, uint32_t colour, uint8_t type) {
+  return MakeFace(std::move(corners), 0x2 | 0x4000, colour, type);
+}
+
+FaceSpec SpriteFace(std::vector<int32_t> corners, uint32_t colour, uint8_t type) {
+  return MakeFace(std::move(corners), 0x2 | 0x4, colour, type);
+}
+
+FaceSpec LineFace(int32_t from, int32_t to, uint32_t colour) {
+  constexpr uint8_t kLineType = 20;
+  FaceSpec face = MakeFace({from, to}, 0x2 | 0x8000, colour, kLineType);
+  face.texture = colour;
+  return face;
+}
+
+std::vector<FaceSpec> PolylineFaces(const std::vector<int32_t>& vertices, uint32_t colour) {
+  std::vector<FaceSpec> faces;
+  for (size_t i = 1; i < vertices.size(); ++i) faces.push_back(LineFace(vertices[i - 1], vertices[i], colour));
+  return faces;
+}
+
+std::vector<uint8_t> WriteBody(const BodySpec& body) {
+  ByteWriter out;
+  WriteHeader(out, body);
+  for (int axis = 0; axis < 3; ++axis) I32(out, body.position[axis]);
+  for (const Vec3& vertex : body.vertices) {
+    for (int axis = 0; axis < 3; ++axis) I32(out, vertex[axis]);
+  }
+  for (const FaceSpec& face : body.faces) WriteFace(out, face);
+  if (body.hasBsp) {
+    Zeros(out, kBspNodeCountOffset);
+    I16(out, CountReached(body, body.bspRoot));
+    WriteBspNode(out, body, body.bspRoot);
+  }
+  return out.Result();
+}
+
+GroupCounts CountBodies(const std::vector<BodySpec>& bodies) {
+  GroupCounts counts;
+  for (const BodySpec& body : bodies) {
+    if (body.hasBsp) counts.values[kCountBspNodes] += static_cast<uint32_t>(CountReached(body, body.bspRoot));
+    for (const FaceSpec& face : body.faces) counts.values[kCountIndices] += static_cast<uint32_t>(face.corners.size());
+    counts.values[kCountFaces] += static_cast<uint32_t>(body.faces.size());
+    counts.values[kCountVertices] += static_cast<uint32_t>(body.vertices.size());
+  }
+  return counts;
+}
+
+bool AddBodyGroup(ResourceFileWriter& writer, const std::string& name, const std::vector<BodySpec>& bodies) {
+  std::vector<uint8_t> bytes;
+  for (const BodySpec& body : bodies) {
+    const std::vector<uint8_t> one = WriteBody(body);
+    bytes.insert(bytes.end(), one.begin(), one.end());
+  }
+  return writer.AddNamedGroup(name, static_cast<uint32_t>(bodies.size()), CountBodies(bodies), bytes);
+}
+
+void AddIdBodies(ResourceFileWriter& writer, const std::vector<BodySpec>& bodies) {
+  for (const BodySpec& body : bodies) writer.AddIdBody(body.id, CountBodies({body}), WriteBody(body));
+}
