@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/FileHandle.h"
 #include "platform/TerminalInput.h"
 
 DebugConsole* gpDebugConsole = nullptr;
@@ -68,14 +69,15 @@ void DebugConsole::WriteToTerminal(const std::string& text) const {
   std::fflush(stderr);
 }
 
+// The file is written whole through a temporary sibling, so an older log survives a
+// failed write.
 int DebugConsole::SaveLog(const std::string& fileName) {
-  std::FILE* file = std::fopen(fileName.c_str(), "w+");
-  if (!file) return 0;
+  std::string text;
   for (const std::string& line : mLog) {
-    std::fwrite(line.data(), 1, line.size(), file);
-    std::fputc('\n', file);
+    text += line;
+    text += '\n';
   }
-  return std::fclose(file) == 0 ? 1 : 0;
+  return platform::SaveWholeFile(fileName, text.data(), text.size()) ? 1 : 0;
 }
 
 void DebugConsole::TypeInput(const std::string& text) {

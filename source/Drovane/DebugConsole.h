@@ -40,8 +40,8 @@ public:
   bool IsShown() const { return mShown; }
 
   void AddLine(const std::string& text);
-  // Writes the log, oldest first, one line per text line: 1 when written, 0 when the file
-  // cannot be opened.
+  // Writes the log, oldest first, one line per text line, to a file named in the game's
+  // form: 1 when written, 0 when the file cannot be written.
   int SaveLog(const std::string& fileName);
 
   // The input line: typed text is appended and checked after every change; a line is

@@ -6,9 +6,11 @@
 #include <cstring>
 #include <limits>
 #include <map>
+#include <mutex>
 
 #include "Drovane/DataPaths.h"
 #include "Drovane/DebugLog.h"
+#include "game/P3WorldLoading.h"
 #include "platform/ProfileFile.h"
 #include "platform/RegisteredMessages.h"
 
@@ -180,6 +182,7 @@ int32_t TweakSectionCount() {
 void TweakAfterReload() {}
 
 void TweakLiveReload() {
+  std::lock_guard loading(WorldLoadingMutex());
   TweakReadAllSections(kTweakFileName);
   TweakAfterReload();
 }

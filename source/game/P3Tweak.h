@@ -63,6 +63,7 @@ int32_t TweakSectionCount();
 // Called after a live-tuning reload; nothing needs doing then.
 void TweakAfterReload();
 // What the live-tuning message does: every section from "pel3d.twk", then TweakAfterReload.
+// While the world-loading thread runs, it waits until that thread has finished.
 void TweakLiveReload();
 
 // Copies the source up to (not including) its first carriage return, or its end, into the

@@ -1,5 +1,6 @@
 #include "pel3d/EngineStart.h"
 
+#include "pel3d/ResourceReader.h"
 #include "pel3d/View.h"
 
 namespace {
@@ -12,6 +13,7 @@ void InitEngine() {
   RenderSurface startSurface{0, 0, 320, 200, 0, 0, 0};
   SetRenderSurface(startSurface);
   SetPixelAspect(kStartPixelAspect);
+  ResetResourceReader();
   SetClearEnable(1);
   SetClearColour(0);
   SetFarClip(0);

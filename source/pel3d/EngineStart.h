@@ -2,5 +2,6 @@
 
 // The engine's one-time start-up: the default 320 x 200 surface (pitch 0, so the row
 // offsets stay zero until the game sets a real surface), the pixel aspect of five sixths,
-// drawing cleared on, clear colour 0, no far clipping and the default draw mode.
+// no resource file open, drawing cleared on, clear colour 0, no far clipping and the
+// default draw mode.
 void InitEngine();

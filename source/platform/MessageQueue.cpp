@@ -6,6 +6,7 @@
 
 #include "platform/NativeWindow.h"
 #include "platform/QuitSignals.h"
+#include "platform/UserSignal.h"
 
 namespace platform {
 namespace {
@@ -13,9 +14,12 @@ namespace {
 std::mutex gQueueMutex;
 std::deque<Message> gQueue;
 
-// Takes in what arrived from outside since the last read: a quit signal, the window's input.
+// Takes in what arrived from outside since the last read: signals, the window's input.
 void TakeInExternalMessages() {
   if (TakeQuitSignal()) PostQuitMessage(0);
+  WindowHandle signalWindow;
+  uint32_t signalMessage;
+  if (TakeUserSignal(signalWindow, signalMessage)) PostMessage(signalWindow, signalMessage, 0, 0);
   std::vector<Message> input;
   PumpNativeEvents(input);
   std::lock_guard lock(gQueueMutex);

@@ -1,5 +1,7 @@
 #include "shell/GameApp.h"
 
+#include "Drovane/Arena.h"
+#include "Drovane/DataPaths.h"
 #include "Drovane/DebugConsole.h"
 #include "Drovane/DebugLog.h"
 #include "Drovane/ErrorReport.h"
@@ -8,9 +10,13 @@
 #include "platform/Display.h"
 #include "platform/MessageQueue.h"
 #include "platform/Process.h"
+#include "platform/UserSignal.h"
 #include "platform/Window.h"
+#include "platform/WrittenFiles.h"
+#include "game/P3Tweak.h"
 #include "shell/CommandLineSwitches.h"
 #include "shell/GameCommander.h"
+#include "shell/TweakCommand.h"
 
 CGameApp* gpGameApp = nullptr;
 uint32_t gFrameCounter = 0;
@@ -21,6 +27,12 @@ namespace {
 constexpr size_t kMaxPathLength = 260;
 constexpr uint32_t kFullScreenStyleFlags = 0;
 constexpr uint32_t kWindowedStyleFlags = 0x1B;
+
+// The console's log as "debug.txt" in the written-files folder, for a start that failed.
+void SaveDebugLogFile() {
+  std::string path;
+  if (gDataPaths.GetPathString(kDataSettings, 0, "debug.txt", path)) SaveDebugLog(path);
+}
 
 }  // namespace
 
@@ -33,6 +45,7 @@ std::string InstallDirectoryFromModulePath(const std::string& modulePath) {
 
 CGameApp::CGameApp() {
   gpGameApp = this;
+  SetPrefsFile(&mPrefs);
   platform::DesktopMode desktop = platform::GetDesktopMode();
   mDesktopMode = {desktop.width, desktop.height, desktop.bitsPerPixel};
   mCurrentMode = mWindowed ? mWindowedMode : mFullScreenMode;
@@ -40,8 +53,13 @@ CGameApp::CGameApp() {
 }
 
 CGameApp::~CGameApp() {
+  platform::RouteUserSignal(platform::kNoWindow, 0);
   delete mpMainWindow;
   mpMainWindow = nullptr;
+  SavePreferences();
+  SetPrefsFile(nullptr);
+  DestroyApplicationArenas();
+  UnregisterDebugCommand(&TheTweakCommand());
   DestroyDebugConsole();
   gInstallDirectory.clear();
   if (gpGameApp == this) gpGameApp = nullptr;
@@ -53,6 +71,8 @@ uint32_t CGameApp::Startup() {
   CreateDebugConsole(kGameTitle);
   DebugPrintf("Halvorine Startup...\n\n");
   if (gInstallDirectory.empty()) DebugPrintf("No install directory in the program's path \"%s\".\n", modulePath.c_str());
+  gDataPaths.SetRoots(gInstallDirectory, platform::SecondDataRoot());
+  LoadPreferences();
   ProcessCommandLine();
   if (mDebugConsoleSwitch) {
     gpDebugConsole->Show();
@@ -60,6 +80,9 @@ uint32_t CGameApp::Startup() {
     gpDebugConsole->Hide();
   }
   ChooseDisplayConfiguration();
+  CreateApplicationArenas();
+  TweakRegisterMessage();
+  RegisterDebugCommand(&TheTweakCommand());
   mFrameStopwatch.SetMode(1);
   mFrameStopwatch.Start();
   return 0;
@@ -95,6 +118,7 @@ uint32_t CGameApp::PrepareGame() {
   mpMainWindow = CreateMainWindow(size.width, size.height, styleFlags, kGameTitle);
   if (!mpMainWindow || mpMainWindow->mWindow == platform::kNoWindow) {
     DebugPrintf("Window creation failed.\n");
+    SaveDebugLogFile();
     return kErrorFailure;
   }
   // Full screen takes the whole desktop, keeping its mode.
@@ -102,7 +126,30 @@ uint32_t CGameApp::PrepareGame() {
   mpGameCommander = std::make_unique<GameCommander>();
   mpGameCommander->SetApplication(this);
   mpMainWindow->SetComander(mpGameCommander.get());
+  StartLiveTuning();
   return 0;
+}
+
+// The registered tuning message re-reads every tuning section; SIGUSR1 and the console's
+// "tweak" command send the same message.
+void CGameApp::StartLiveTuning() {
+  mpMainWindow->SetLiveTuning(TweakMessageId(), TweakLiveReload);
+  platform::RouteUserSignal(mpMainWindow->mWindow, TweakMessageId());
+}
+
+void CGameApp::LoadPreferences() {
+  std::string path;
+  if (!gDataPaths.GetPathString(kDataSettings, 0, kPrefsFileName, path)) return;
+  mPrefs.Load(path);
+  mPrefsLoaded = true;
+}
+
+// Only preferences that were read are written back: a game that ended before reading them
+// must not replace the player's file with an empty one.
+void CGameApp::SavePreferences() {
+  std::string path;
+  if (!mPrefsLoaded || !gDataPaths.GetPathString(kDataSettings, 0, kPrefsFileName, path)) return;
+  if (!mPrefs.Save(path)) DebugPrintf("The preferences could not be saved to \"%s\".\n", path.c_str());
 }
 
 uint32_t CGameApp::RunFrame() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Drovane/Application.h"
+#include "Drovane/PrefsFile.h"
 #include "Drovane/Stopwatch.h"
 
 class GameCommander;
@@ -49,6 +50,11 @@ public:
   uint32_t RunFrame() override;
   uint32_t FinishGame() override;
 
+  // Reads the preferences file "tarvid.cfg" from the written-files folder; a missing or
+  // damaged file leaves the store empty.
+  virtual void LoadPreferences();
+  // Writes the preferences file; the old one stays when the write fails.
+  virtual void SavePreferences();
   // Reads the switches of gCommandLine: "w" windowed, "d" the debug console.
   virtual uint32_t ProcessCommandLine();
   // 1 when the desktop is wider than 640, taller than 480 and at 8 bits per pixel.
@@ -90,9 +96,13 @@ public:
   int32_t mRedraw = 0;
   float mFrameRate = 10.0f;
   int32_t mQuitFlag = 0;
+  PrefsFile mPrefs;
 
 private:
   void ChooseDisplayConfiguration();
+  void StartLiveTuning();
+
+  bool mPrefsLoaded = false;
 
   std::unique_ptr<GameCommander> mpGameCommander;
 };

@@ -11,17 +11,11 @@
 #include "platform/VirtualKeys.h"
 #include "platform/Window.h"
 
+#include "Drovane/IdleApplication.h"
+
 using namespace platform;
 
 namespace {
-
-class IdleApplication : public CApplication {
-public:
-  uint32_t Startup() override { return 0; }
-  uint32_t PrepareGame() override { return 0; }
-  uint32_t RunFrame() override { return 0; }
-  uint32_t FinishGame() override { return 0; }
-};
 
 class MainWindowTest : public testing::Test {
 protected:

@@ -6,17 +6,11 @@
 #include "Drovane/WinWindow.h"
 #include "platform/Window.h"
 
+#include "Drovane/IdleApplication.h"
+
 using namespace platform;
 
 namespace {
-
-class IdleApplication : public CApplication {
-public:
-  uint32_t Startup() override { return 0; }
-  uint32_t PrepareGame() override { return 0; }
-  uint32_t RunFrame() override { return 0; }
-  uint32_t FinishGame() override { return 0; }
-};
 
 // A top-level window answered by the base handler alone.
 class WinWindowTest : public testing::Test {

@@ -1,19 +1,47 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <string>
+#include <thread>
 
+#include "Drovane/Arena.h"
+#include "Drovane/DataPaths.h"
 #include "Drovane/DebugConsole.h"
+#include "Drovane/PrefsFile.h"
 #include "Drovane/MainWindow.h"
 #include "Drovane/ProgramEntry.h"
 #include "platform/Clock.h"
 #include "platform/MessageQueue.h"
 #include "platform/VirtualKeys.h"
 #include "platform/Window.h"
+#include "game/P3Tweak.h"
+#include "game/P3WorldLoading.h"
+#include "platform/WrittenFiles.h"
 #include "shell/GameApp.h"
+#include "support/TempFolder.h"
 
 using namespace platform;
 
 namespace {
+
+// Keeps what the game reads and writes inside a temporary folder: the program's folder
+// counts as not writable, so written files go to "<temp>/xdg/halvorine", and the data set
+// is "<temp>/data".
+class IsolatedFiles {
+public:
+  IsolatedFiles()
+      : mXdg("XDG_DATA_HOME", folder.System("xdg").c_str()),
+        mData("HALVORINE_DATA", folder.System("data").c_str()) {
+    SetWritableCheck([](const std::string&) { return false; });
+  }
+  ~IsolatedFiles() { SetWritableCheck({}); }
+
+  TempFolder folder;
+
+private:
+  ScopedEnvironment mXdg;
+  ScopedEnvironment mData;
+};
 
 class GameAppTest : public testing::Test {
 protected:
@@ -38,6 +66,7 @@ protected:
     return count;
   }
 
+  IsolatedFiles files;
   ManualClock clock;
   std::unique_ptr<CGameApp> app;
 };
@@ -233,6 +262,7 @@ INSTANTIATE_TEST_SUITE_P(Requests, CloseRequestTest,
                          [](const testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
 
 TEST(GameAppRun, TheWholeRunEndsOnTheQuitMessage) {
+  IsolatedFiles files;
   ClearMessageQueue();
   StoreCommandLine("-w");
   PostQuitMessage(0);
@@ -240,6 +270,91 @@ TEST(GameAppRun, TheWholeRunEndsOnTheQuitMessage) {
   EXPECT_EQ(gpApplication, nullptr);
   EXPECT_EQ(gpGameApp, nullptr);
   EXPECT_EQ(gpDebugConsole, nullptr);
+}
+
+TEST_F(GameAppTest, PreferencesAndArenasLiveAsLongAsTheGame) {
+  files.folder.Write("xdg/halvorine/tarvid.cfg", "damaged");
+  ASSERT_EQ(app->Startup(), 0u);
+  EXPECT_GE(gScratchArena, 0);
+  EXPECT_GE(gGeneralArena, 0);
+  EXPECT_NE(TweakMessageId(), 0u);
+  EXPECT_EQ(GetPrefsFile(), &app->mPrefs);
+  EXPECT_EQ(app->mPrefs.GetSize(0x5245494F), 0u);  // the damaged file reads as empty
+  const char radio[28] = "radio settings";
+  app->mPrefs.SetData(0x5245494F, radio, sizeof radio);
+  app.reset();
+  EXPECT_EQ(gScratchArena, -1);
+  EXPECT_EQ(gGeneralArena, -1);
+  EXPECT_EQ(GetPrefsFile(), nullptr);
+
+  app = std::make_unique<CGameApp>();  // ends before reading them: the file stays
+  app.reset();
+  app = std::make_unique<CGameApp>();
+  app->Startup();
+  ASSERT_EQ(app->mPrefs.GetSize(0x5245494F), 28u);
+  EXPECT_STREQ(static_cast<const char*>(app->mPrefs.GetData(0x5245494F)), "radio settings");
+}
+
+class WindowlessGameApp : public CGameApp {
+public:
+  MainWindow* CreateMainWindow(int32_t, int32_t, uint32_t, const char*) override { return nullptr; }
+};
+
+TEST_F(GameAppTest, FailedWindowSavesTheDebugLog) {
+  app.reset();  // one application object at a time
+  app = std::make_unique<WindowlessGameApp>();
+  app->Startup();
+  EXPECT_NE(app->PrepareGame(), 0u);
+  std::string log = files.folder.Read("xdg/halvorine/debug.txt");
+  EXPECT_EQ(log.rfind("Halvorine Startup...", 0), 0u);
+  EXPECT_NE(log.find("Window creation failed."), std::string::npos);
+}
+
+class LiveTuningTest : public GameAppTest {
+protected:
+  void SetUp() override {
+    GameAppTest::SetUp();
+    StoreCommandLine("-w");
+    app->Startup();
+    ASSERT_EQ(app->PrepareGame(), 0u);
+    TweakVariable variables[] = {TweakVar(speed)};
+    ASSERT_EQ(TweakRegisterSection(variables, 1, "Test Parms"), 1);
+    files.folder.Write("data/tweak/PEL3D.TWK",
+                       "[Test Parms]\nNumCtrl=1\nCtrl0_Value=2.5\nCtrl0_DataType=fxpt\n");
+  }
+  void TearDown() override {
+    app->FinishGame();
+    GameAppTest::TearDown();
+  }
+
+  // One pass of the message loop's dispatching, without frames.
+  void DispatchPending() {
+    Message message;
+    while (PeekMessage(message)) DispatchMessage(message);
+  }
+
+  int32_t speed = 0;
+};
+
+TEST_F(LiveTuningTest, UserSignalRereadsTheSections) {
+  std::raise(SIGUSR1);
+  DispatchPending();
+  EXPECT_EQ(speed, 0x28000);
+}
+
+TEST_F(LiveTuningTest, ConsoleCommandRereadsTheSections) {
+  gpDebugConsole->TypeInput("tweak\n");
+  DispatchPending();
+  EXPECT_EQ(speed, 0x28000);
+}
+
+TEST_F(LiveTuningTest, ReloadWaitsForTheWorldLoadingThread) {
+  std::unique_lock loading(WorldLoadingMutex());
+  std::thread reload([] { TweakLiveReload(); });
+  EXPECT_EQ(speed, 0);  // still loading: nothing read
+  loading.unlock();
+  reload.join();
+  EXPECT_EQ(speed, 0x28000);
 }
 
 }  // namespace

@@ -1,0 +1,66 @@
+#include "pel3d/ResourceGroupLoader.h"
+
+#include "Drovane/Arena.h"
+#include "pel3d/BitmapFile.h"
+#include "pel3d/ColourMap.h"
+#include "pel3d/EngineError.h"
+#include "pel3d/GeomDirectory.h"
+#include "pel3d/LoadedGroups.h"
+#include "pel3d/ResourceGroup.h"
+
+namespace {
+
+// Builds a group with the reader in a new arena that becomes the current group arena, then
+// lists it. A group that cannot be built or listed gives its arena back.
+template <class Reader>
+ResourceGroup* BuildGroup(uint32_t firstBlockSize, Reader read) {
+  int arena = CreateGroupArena(firstBlockSize);
+  if (arena < 0) return nullptr;
+  ResourceGroup* group = read();
+  if (!group) {
+    DiscardCurrentGroupArena();
+    return nullptr;
+  }
+  group->arena = arena;
+  if (!AddLoadedGroup(group)) {
+    FreeResourceGroup(group);
+    return nullptr;
+  }
+  return group;
+}
+
+}  // namespace
+
+ResourceGroup* LoadResourceGroup(const std::string& path, int32_t kind, const std::string& name, uint32_t id) {
+  switch (kind) {
+    case kGroupBodies:
+    case kGroupBodyById: {
+      BodyGroupLocation location;
+      LookUpBodyGroup(path, kind, name, id, &location);
+      return nullptr;  // the body loader is not part of the engine yet
+    }
+    case kGroupBitmaps:
+      return BuildGroup(kGroupArenaSize, [&] { return LoadBitmapFile(path); });
+    case kGroupColourMap:
+      if (!LookUpColourMap(path, name)) return nullptr;
+      return BuildGroup(kColourMapArenaSize, [] { return ReadColourMap(); });
+    default:
+      return nullptr;
+  }
+}
+
+int FreeResourceGroup(ResourceGroup* group) {
+  if (!group || (group->kind != kGroupBodies && group->kind != kGroupBitmaps && group->kind != kGroupColourMap)) {
+    SetLastResourceError(kErrorNotAGroup);
+    return 0;
+  }
+  RemoveLoadedGroup(group);
+  if (group->arena >= 0) ArenaDestroy(group->arena);
+  return 1;
+}
+
+int FreeAllResourceGroups() {
+  while (ResourceGroup* group = GetLoadedGroup(0))
+    if (!FreeResourceGroup(group)) return 0;
+  return 1;
+}
