@@ -2,11 +2,13 @@
 
 #include "Drovane/Arena.h"
 #include "pel3d/BitmapFile.h"
+#include "pel3d/BodyGroup.h"
 #include "pel3d/ColourMap.h"
 #include "pel3d/EngineError.h"
 #include "pel3d/GeomDirectory.h"
 #include "pel3d/LoadedGroups.h"
 #include "pel3d/ResourceGroup.h"
+#include "pel3d/TextureColourTable.h"
 
 namespace {
 
@@ -36,8 +38,10 @@ ResourceGroup* LoadResourceGroup(const std::string& path, int32_t kind, const st
     case kGroupBodies:
     case kGroupBodyById: {
       BodyGroupLocation location;
-      LookUpBodyGroup(path, kind, name, id, &location);
-      return nullptr;  // the body loader is not part of the engine yet
+      if (!LookUpBodyGroup(path, kind, name, id, &location)) return nullptr;
+      return BuildGroup(kGroupArenaSize, [&] {
+        return ReadBodyGroup(location.counts, location.bodyCount, location.bodyOffset);
+      });
     }
     case kGroupBitmaps:
       return BuildGroup(kGroupArenaSize, [&] { return LoadBitmapFile(path); });
@@ -55,6 +59,8 @@ int FreeResourceGroup(ResourceGroup* group) {
     return 0;
   }
   RemoveLoadedGroup(group);
+  if (group->kind == kGroupBodies) ReleaseBodyGroup(group);
+  if (group->kind == kGroupBitmaps) ForgetTextureColourTable(group);
   if (group->arena >= 0) ArenaDestroy(group->arena);
   return 1;
 }
