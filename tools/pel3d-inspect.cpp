@@ -1,13 +1,18 @@
 // Lists what the 3D engine finds in one of its files:
-//   pel3d-inspect FILE.ZEF     chunks, named groups, id records and colour maps
+//   pel3d-inspect FILE.ZEF     chunks, named groups and id records with their bodies and
+//                              faces, and colour maps
 //   pel3d-inspect FILE.BMP     the bitmaps of a bitmap file
 // --resource or --bitmaps before the name chooses the format whatever the extension.
 // The exit status is 1 when the engine cannot read the file.
 #include <cstdio>
 #include <string>
+#include <vector>
 
+#include "Drovane/Arena.h"
 #include "pel3d/Bitmap.h"
 #include "pel3d/BitmapTable.h"
+#include "pel3d/Body.h"
+#include "pel3d/BodyGroup.h"
 #include "pel3d/CmapDirectory.h"
 #include "pel3d/ColourMap.h"
 #include "pel3d/EngineError.h"
@@ -27,8 +32,11 @@ const char* ErrorText(int32_t code) {
     case kErrorSeekFailed: return "a seek failed";
     case kErrorOutOfMemory: return "out of memory";
     case kErrorNoChunk: return "no such chunk";
-    case kErrorBadTag: return "a chunk's own tag is wrong";
-    case kErrorNoGroup: return "no colour map of that name";
+    case kErrorBadTag: return "a chunk's own tag or a face's tag is wrong";
+    case kErrorNoGroup: return "no group or colour map of that name";
+    case kErrorNoBody: return "no body of that id";
+    case kErrorBodyRegistryFull: return "the body registry is full";
+    case kErrorGroupTooSmall: return "the bodies need more memory than the group's counts give";
     default: return "unexpected failure";
   }
 }
@@ -57,20 +65,65 @@ std::string CountsText(const GroupCounts& counts) {
   return text;
 }
 
+double Real(Fixedpoint value) { return value / 65536.0; }
+
+int32_t CountBspNodes(const BspNode* root) {
+  int32_t count = 0;
+  std::vector<const BspNode*> pending{root};
+  while (!pending.empty()) {
+    const BspNode* node = pending.back();
+    pending.pop_back();
+    if (!node) continue;
+    ++count;
+    pending.push_back(node->first);
+    pending.push_back(node->second);
+  }
+  return count;
+}
+
+void ListFace(int32_t number, const Face& face) {
+  const Vec3& n = face.plane->normal;
+  std::printf("      face %d: type %d, colour %u, texture 0x%X, flags 0x%X, %d corners, normal (%.3f, %.3f, %.3f)\n",
+              number, face.type, face.colour, face.textureId, face.flags, face.vertexCount, Real(n.x), Real(n.y),
+              Real(n.z));
+}
+
+void ListBody(const Body& body) {
+  std::printf("    body %u: %d vertices, %d faces, flags 0x%X, radius %.3f, position (%.3f, %.3f, %.3f)", body.id,
+              body.vertexCount, body.faceCount, body.flags, Real(body.radius), Real(body.position.x),
+              Real(body.position.y), Real(body.position.z));
+  if (body.bspRoot) std::printf(", BSP of %d nodes", CountBspNodes(body.bspRoot));
+  std::printf("\n");
+  const Face* face = body.faces;
+  for (int32_t i = 0; i < body.faceCount; ++i, face = face->next) ListFace(i, *face);
+}
+
+// Loads a body group (by name, or one body by id) and lists its bodies and faces.
+int ListBodies(const std::string& path, int32_t kind, const std::string& name, uint32_t id) {
+  ResourceGroup* group = LoadResourceGroup(path, kind, name, id);
+  if (!group) return Failed("    bodies");
+  for (int32_t i = 0; i < GetGroupBodyCount(group); ++i) ListBody(*GetGroupBody(group, i));
+  FreeResourceGroup(group);
+  return 0;
+}
+
 int ListGeom(const std::string& path) {
   if (!ReadGeomDirectory(path)) return Failed("GEOM");
   std::printf("GEOM: %u named groups, %u id records\n", GetNamedGroupRecordCount(), GetIdRecordCount());
+  int status = 0;
   for (uint32_t i = 0; i < GetNamedGroupRecordCount(); ++i) {
     const NamedGroupRecord* record = GetNamedGroupRecord(i);
     std::printf("  group \"%s\": %u bodies at %u, counts %s\n", StoredGroupName(record->name).c_str(),
                 record->bodyCount, record->bodyOffset, CountsText(record->counts).c_str());
+    status |= ListBodies(path, kGroupBodies, StoredGroupName(record->name), 0);
   }
   for (uint32_t i = 0; i < GetIdRecordCount(); ++i) {
     const IdRecord* record = GetIdRecord(i);
     std::printf("  id %u: body at %u, counts %s\n", record->id, record->bodyOffset,
                 CountsText(record->counts).c_str());
+    status |= ListBodies(path, kGroupBodyById, "", record->id);
   }
-  return 0;
+  return status;
 }
 
 int ListColourMaps(const std::string& path) {
@@ -127,6 +180,7 @@ bool HasResourceExtension(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  CreateApplicationArenas();  // the body loader's scratch arena
   if (argc == 3 && std::string(argv[1]) == "--resource") return InspectResourceFile(argv[2]);
   if (argc == 3 && std::string(argv[1]) == "--bitmaps") return InspectBitmapFile(argv[2]);
   if (argc == 2) return HasResourceExtension(argv[1]) ? InspectResourceFile(argv[1]) : InspectBitmapFile(argv[1]);

@@ -1,8 +1,11 @@
 // Writes the 3D engine's files from raw parts:
-//   pel3d-write resource OUT [cmap NAME PALETTE | group NAME BODIES COUNTS FILE | body ID COUNTS FILE]...
+//   pel3d-write resource OUT [cmap NAME PALETTE | group NAME BODIES COUNTS FILE | body ID COUNTS FILE |
+//                             bodies NAME TEXT | idbodies TEXT]...
 //   pel3d-write bitmaps OUT [WIDTH HEIGHT PIXELS]...
 // PALETTE holds 768 bytes (256 x red, green, blue); PIXELS WIDTH x HEIGHT palette indices,
 // top row first; FILE the bodies' bytes; COUNTS the seven block counts, comma-separated.
+// TEXT describes bodies (enginefiles/BodyText.h); "bodies" makes them a named group,
+// "idbodies" gives each an id record of its own, their counts worked out from the bodies.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +13,8 @@
 #include <vector>
 
 #include "enginefiles/BitmapFileWriter.h"
+#include "enginefiles/BodyText.h"
+#include "enginefiles/BodyWriter.h"
 #include "enginefiles/ResourceFileWriter.h"
 #include "platform/FileHandle.h"
 
@@ -18,7 +23,7 @@ namespace {
 int Usage() {
   std::fputs(
       "usage: pel3d-write resource OUT [cmap NAME PALETTE | group NAME BODIES COUNTS FILE |"
-      " body ID COUNTS FILE]...\n"
+      " body ID COUNTS FILE | bodies NAME TEXT | idbodies TEXT]...\n"
       "       pel3d-write bitmaps OUT [WIDTH HEIGHT PIXELS]...\n"
       "COUNTS: seven numbers separated by commas\n",
       stderr);
@@ -56,7 +61,23 @@ bool ReadInput(const std::string& path, std::vector<uint8_t>& bytes) {
   return true;
 }
 
-// One "cmap", "group" or "body" item at args[i]; i moves past it. False on a bad item.
+// The bodies a text file describes; false (with a message) when it cannot be read.
+bool ReadBodies(const std::string& path, std::vector<BodySpec>& bodies) {
+  std::string text;
+  std::string error;
+  if (!platform::ReadWholeFile(path, text)) {
+    std::fprintf(stderr, "pel3d-write: cannot read %s\n", path.c_str());
+    return false;
+  }
+  if (!ParseBodyText(text, bodies, error)) {
+    std::fprintf(stderr, "pel3d-write: %s: %s\n", path.c_str(), error.c_str());
+    return false;
+  }
+  return true;
+}
+
+// One "cmap", "group", "body", "bodies" or "idbodies" item at args[i]; i moves past it.
+// False on a bad item.
 bool AddResourceItem(ResourceFileWriter& writer, const std::vector<std::string>& args, size_t& i) {
   const std::string& what = args[i];
   std::vector<uint8_t> bytes;
@@ -75,6 +96,18 @@ bool AddResourceItem(ResourceFileWriter& writer, const std::vector<std::string>&
     i += 5;
     return writer.AddNamedGroup(args[i - 4], number, counts, bytes);
   }
+  std::vector<BodySpec> bodies;
+  if (what == "bodies" && i + 2 < args.size()) {
+    if (!ReadBodies(args[i + 2], bodies)) return false;
+    i += 3;
+    return AddBodyGroup(writer, args[i - 2], bodies);
+  }
+  if (what == "idbodies" && i + 1 < args.size()) {
+    if (!ReadBodies(args[i + 1], bodies)) return false;
+    i += 2;
+    AddIdBodies(writer, bodies);
+    return true;
+  }
   if (what == "body" && i + 3 < args.size()) {
     if (!ParseNumber(args[i + 1], number) || !ParseCounts(args[i + 2], counts) || !ReadInput(args[i + 3], bytes))
       return false;
@@ -88,8 +121,9 @@ bool AddResourceItem(ResourceFileWriter& writer, const std::vector<std::string>&
 int WriteResource(const std::string& out, const std::vector<std::string>& args) {
   ResourceFileWriter writer;
   for (size_t i = 0; i < args.size();) {
+    const size_t item = i;
     if (!AddResourceItem(writer, args, i)) {
-      std::fprintf(stderr, "pel3d-write: bad item at \"%s\"\n", args[i].c_str());
+      std::fprintf(stderr, "pel3d-write: bad item at \"%s\"\n", args[item].c_str());
       return Usage();
     }
   }
