@@ -33,7 +33,8 @@ int ComputeTileColours(TextureColourEntry& entry, const Bitmap& tileSet, const R
   if (keep == 1) entry.tileColours = ArenaNewArray<uint8_t>(group.arena, tileCount);
   if (!entry.tileColours) return 0;
   for (uint32_t t = 0; t < tileCount; ++t) {
-    entry.tileColours[t] = MostFrequentColour(tileSet.tiles[t].texels, tileSet.width, tileSet.height, kTiledTextureSide);
+    const uint8_t* texels = tileSet.tiles[t].texels;
+    entry.tileColours[t] = MostFrequentColour(texels, tileSet.width, tileSet.height, kTiledTextureSide);
   }
   return 1;
 }
@@ -43,7 +44,9 @@ int ComputeTileColours(TextureColourEntry& entry, const Bitmap& tileSet, const R
 int BuildTextureColourTable(ResourceGroup* group, int keep) {
   gTextureGroup = group;
   const int32_t count = GetBitmapCount(group);
-  if (keep == 1) group->textureColours = ArenaNewArray<TextureColourEntry>(group->arena, static_cast<std::size_t>(count));
+  if (keep == 1) {
+    group->textureColours = ArenaNewArray<TextureColourEntry>(group->arena, static_cast<std::size_t>(count));
+  }
   if (!group->textureColours) {
     SetLastResourceError(kErrorOutOfMemory);
     return 1;

@@ -20,8 +20,8 @@ std::size_t CountOf(int32_t count) { return count > 0 ? static_cast<std::size_t>
 // Both buffers start on 16-byte boundaries.
 constexpr std::size_t kBufferAlignment = 16;
 // Room for the record before the buffers, a gap after each buffer and the alignment.
-constexpr std::size_t kPoolOverhead = (sizeof(VertexPool) + kBufferAlignment - 1) / kBufferAlignment * kBufferAlignment +
-                                      3 * kBufferAlignment;
+constexpr std::size_t kRecordRoom = (sizeof(VertexPool) + kBufferAlignment - 1) / kBufferAlignment * kBufferAlignment;
+constexpr std::size_t kPoolOverhead = kRecordRoom + 3 * kBufferAlignment;
 
 std::byte* AlignDown(std::byte* address) {
   const uintptr_t value = reinterpret_cast<uintptr_t>(address);

@@ -183,8 +183,8 @@ TEST_F(BodyFileTest, GroupPoolAndVertexPool) {
 // good body followed by the body of the case.
 struct Damage {
   const char* name;
-  std::function<void(BodySpec&)> spec;
-  std::function<void(std::vector<uint8_t>&, GroupCounts&)> bytes;
+  std::function<void(BodySpec&)> changeBody;
+  std::function<void(std::vector<uint8_t>&, GroupCounts&)> changeFile;
   int32_t error;
 };
 
@@ -253,12 +253,12 @@ TEST_F(BodyFileTest, DamagedBodiesFailCleanly) {
   for (const Damage& c : cases) {
     SCOPED_TRACE(c.name);
     BodySpec second = Tent(2);
-    if (c.spec) c.spec(second);
+    if (c.changeBody) c.changeBody(second);
     std::vector<uint8_t> bytes = WriteBody(good);
     const std::vector<uint8_t> secondBytes = WriteBody(second);
     bytes.insert(bytes.end(), secondBytes.begin(), secondBytes.end());
     GroupCounts counts = CountBodies({good, second});
-    if (c.bytes) c.bytes(bytes, counts);
+    if (c.changeFile) c.changeFile(bytes, counts);
     ResourceFileWriter writer;
     // The group's bytes end the file, so a cut shortens the body itself.
     writer.AddNamedGroup("OBJECTS", 2, counts, bytes);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <sstream>
 
 namespace {
@@ -123,8 +124,8 @@ bool ParseBody(LineReader& line, BodySpec& body) {
 
 bool ParseFace(LineReader& line, FaceSpec& face) {
   std::string texture;
-  if (!line.Integer(face.type) || !line.Integer(face.colour) || !line.Word(texture) || !ParseTexture(texture, face.texture) ||
-      !line.Integer(face.flags)) {
+  if (!line.Integer(face.type) || !line.Integer(face.colour) || !line.Word(texture) ||
+      !ParseTexture(texture, face.texture) || !line.Integer(face.flags)) {
     return false;
   }
   bool uvFollow = false;
