@@ -92,7 +92,7 @@ void* ArenaAlloc(int index, uint32_t size) {
     DebugPrintf("ArenaAlloc: no arena %d\n", index);
     return nullptr;
   }
-  size_t n = (static_cast<size_t>(size) + 3) & ~static_cast<size_t>(3);
+  size_t n = (static_cast<size_t>(size) + kArenaAlignment - 1) & ~static_cast<size_t>(kArenaAlignment - 1);
   ArenaBlock* block = arena->current;
   // An allocation that would end exactly at the block's end also moves on.
   if (block->used + n >= block->size) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <new>
 
 // Bulk memory for the world, the city arrays, the 3D engine's resources and the dynamic
 // objects. An arena is a chain of blocks handed out by bumping a pointer; it is given back
@@ -34,9 +35,25 @@ void CountAllocated(uint32_t bytes);
 // The lowest empty slot with a first block of exactly firstBlockSize bytes; -1 when all
 // 32 slots are taken.
 int ArenaCreate(uint32_t firstBlockSize);
-// size bytes rounded up to a multiple of 4, not cleared. Null only for an index that names
+// Every allocation is rounded up to this many bytes, so that records holding pointers,
+// 64-bit integers or doubles lie aligned in a 64-bit build (4 bytes did that for 32 bits).
+constexpr uint32_t kArenaAlignment = 8;
+
+// size bytes rounded up to a multiple of kArenaAlignment, not cleared. Null only for an index that names
 // no arena; running out of heap ends the program.
 void* ArenaAlloc(int arena, uint32_t size);
+// count value-initialised records of type T; null for an index that names no arena or a
+// count the arena cannot hold in one allocation.
+template <class T>
+T* ArenaNewArray(int arena, size_t count) {
+  static_assert(alignof(T) <= kArenaAlignment, "the arena aligns to kArenaAlignment");
+  if (count > (UINT32_MAX - kArenaAlignment) / sizeof(T)) return nullptr;
+  void* memory = ArenaAlloc(arena, static_cast<uint32_t>(count * sizeof(T)));
+  if (!memory) return nullptr;
+  T* records = static_cast<T*>(memory);
+  for (size_t i = 0; i < count; ++i) new (records + i) T{};
+  return records;
+}
 // ArenaAlloc; the name is for diagnostics and the flag is ignored.
 void* ArenaAllocNamed(int arena, const char* name, uint32_t size);
 void* ArenaAllocFlagged(int arena, const char* name, uint32_t size, int flag);

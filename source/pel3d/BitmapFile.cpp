@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "Drovane/Arena.h"
-#include "pel3d/ArenaRecords.h"
 #include "pel3d/Bitmap.h"
 #include "pel3d/EngineFile.h"
 #include "pel3d/EngineError.h"

@@ -3,7 +3,6 @@
 #include <cstddef>
 
 #include "Drovane/Arena.h"
-#include "pel3d/ArenaRecords.h"
 #include "pel3d/Body.h"
 #include "pel3d/BodyBlock.h"
 #include "pel3d/BodyRegistry.h"
@@ -38,7 +37,7 @@ Body* CreatePolylineBody(int32_t vertexCount, uint32_t colour, Fixedpoint segmen
   if (vertexCount < 1 || vertexCount > kMaxBuiltVertices) return Fail(kErrorOutOfMemory);
   const std::size_t n = static_cast<std::size_t>(vertexCount);
   const std::size_t size = BlockSize(n, n - 1, 2);
-  void* memory = ArenaAllocAligned(gGeneralArena, size, alignof(Body));
+  void* memory = ArenaAlloc(gGeneralArena, static_cast<uint32_t>(size));
   if (!memory) return Fail(kErrorOutOfMemory);
   BodyBlock block(memory, size);
   Body* body = block.Take<Body>(1);
@@ -72,7 +71,7 @@ Body* CreatePointBody(int32_t vertexCount, int32_t faceType) {
   if (vertexCount < 0 || vertexCount > kMaxBuiltVertices) return Fail(kErrorOutOfMemory);
   const std::size_t n = static_cast<std::size_t>(vertexCount);
   const std::size_t size = BlockSize(n, n, 1);
-  void* memory = ArenaAllocAligned(gGeneralArena, size, alignof(Body));
+  void* memory = ArenaAlloc(gGeneralArena, static_cast<uint32_t>(size));
   if (!memory) return Fail(kErrorOutOfMemory);
   BodyBlock block(memory, size);
   Body* body = block.Take<Body>(1);

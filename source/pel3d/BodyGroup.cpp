@@ -1,7 +1,6 @@
 #include "pel3d/BodyGroup.h"
 
 #include "Drovane/Arena.h"
-#include "pel3d/ArenaRecords.h"
 #include "pel3d/Body.h"
 #include "pel3d/BodyBlock.h"
 #include "pel3d/BodyFileFormat.h"
@@ -21,7 +20,7 @@ constexpr uint64_t kFaceBytes = sizeof(Face) + sizeof(Plane) + alignof(Plane);
 constexpr uint64_t kVertexBytes = sizeof(Vec3);
 constexpr uint64_t kBodyBytes = sizeof(Body) + alignof(Body);
 // The largest block an arena can hand out.
-constexpr uint64_t kLargestBlock = UINT32_MAX;
+constexpr uint64_t kLargestBlock = UINT32_MAX - kArenaAlignment;
 
 uint64_t Count(const GroupCounts& counts, int which) { return counts.values[which]; }
 
@@ -65,7 +64,7 @@ ResourceGroup* ReadBodyGroup(const GroupCounts& counts, uint32_t bodyCount, uint
   ResourceGroup* group = AllocateGroupHeader();
   if (!group) return nullptr;
   group->bodies = ArenaNewArray<Body*>(arena, bodyCount);
-  void* block = ArenaAllocAligned(arena, blockSize, alignof(Body));
+  void* block = ArenaAlloc(arena, static_cast<uint32_t>(blockSize));
   if (!group->bodies || !block) return Fail(kErrorOutOfMemory);
   group->textureCoordArena = ArenaCreate(static_cast<uint32_t>(coordBytes));
   if (group->textureCoordArena < 0) return Fail(kErrorOutOfMemory);

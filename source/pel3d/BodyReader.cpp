@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "Drovane/Arena.h"
-#include "pel3d/ArenaRecords.h"
 #include "pel3d/Body.h"
 #include "pel3d/BodyAccessors.h"
 #include "pel3d/BodyBlock.h"

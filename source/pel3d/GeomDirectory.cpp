@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "pel3d/ArenaRecords.h"
+#include "Drovane/Arena.h"
 #include "pel3d/EngineError.h"
 #include "pel3d/ResourceGroup.h"
 #include "pel3d/ResourceReader.h"

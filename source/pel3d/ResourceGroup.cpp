@@ -1,7 +1,6 @@
 #include "pel3d/ResourceGroup.h"
 
 #include "Drovane/Arena.h"
-#include "pel3d/ArenaRecords.h"
 #include "pel3d/EngineError.h"
 
 namespace {

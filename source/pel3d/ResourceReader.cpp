@@ -1,7 +1,6 @@
 #include "pel3d/ResourceReader.h"
 
 #include "Drovane/Arena.h"
-#include "pel3d/ArenaRecords.h"
 #include "pel3d/CmapDirectory.h"
 #include "pel3d/EngineError.h"
 #include "pel3d/GeomDirectory.h"

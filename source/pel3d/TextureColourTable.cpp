@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "pel3d/ArenaRecords.h"
+#include "Drovane/Arena.h"
 #include "pel3d/Bitmap.h"
 #include "pel3d/BitmapTable.h"
 #include "pel3d/EngineError.h"

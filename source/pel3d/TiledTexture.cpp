@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "Drovane/Arena.h"
-#include "pel3d/ArenaRecords.h"
 #include "pel3d/Bitmap.h"
 #include "pel3d/BitmapTable.h"
 #include "pel3d/EngineError.h"

@@ -26,16 +26,31 @@ protected:
   std::vector<int> made;
 };
 
-TEST_F(ArenaTest, RoundsToFourAndMovesOnWhenTheEndIsReached) {
+TEST_F(ArenaTest, RoundsToEightAndMovesOnWhenTheEndIsReached) {
   int arena = Make(64);
   void* a = ArenaAlloc(arena, 10);
   void* b = ArenaAlloc(arena, 20);
-  void* c = ArenaAlloc(arena, 30);  // 12 + 20 + 32 = 64 reaches the end: a new block
-  EXPECT_EQ(Distance(a, b), 12);
-  EXPECT_NE(Distance(b, c), 20);
+  void* c = ArenaAlloc(arena, 19);  // 16 + 24 + 24 = 64 reaches the end: a new block
+  EXPECT_EQ(Distance(a, b), 16);
+  EXPECT_NE(Distance(b, c), 24);
+  EXPECT_EQ(reinterpret_cast<uintptr_t>(c) % kArenaAlignment, 0u);
   EXPECT_EQ(gMemoryStatistics.inUse, 64u);
   void* d = ArenaAlloc(arena, 4);
-  EXPECT_EQ(Distance(c, d), 32);  // the new block holds 8192 bytes
+  EXPECT_EQ(Distance(c, d), 24);  // the new block holds 8192 bytes
+}
+
+TEST_F(ArenaTest, RecordsAreValueInitialisedAndAligned) {
+  struct Record {
+    void* pointer;
+    int32_t count;
+  };
+  int arena = Make(64);
+  ArenaAlloc(arena, 3);
+  Record* records = ArenaNewArray<Record>(arena, 5);
+  ASSERT_NE(records, nullptr);
+  EXPECT_EQ(reinterpret_cast<uintptr_t>(records) % alignof(Record), 0u);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(records[i].pointer, nullptr);
+  EXPECT_EQ(ArenaNewArray<Record>(arena, SIZE_MAX / 2), nullptr);
 }
 
 TEST_F(ArenaTest, LargeRequestGetsABlockOfItsOwnSize) {
@@ -58,7 +73,7 @@ TEST_F(ArenaTest, ResetReplaysTheSameAddressesAndDropsInUse) {
   std::vector<void*> first;
   for (uint32_t size : sizes) first.push_back(ArenaAlloc(arena, size));
   uint32_t allocated = gMemoryStatistics.allocated;
-  EXPECT_EQ(gMemoryStatistics.inUse, 40u + 32u + 9000u + 100u);
+  EXPECT_EQ(gMemoryStatistics.inUse, 40u + 32u + 9000u + 104u);
 
   ArenaReset(arena);
   EXPECT_EQ(gMemoryStatistics.inUse, 0u);
