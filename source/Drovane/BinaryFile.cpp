@@ -76,7 +76,9 @@ int BinaryFile::Exists(const char* name) const {
 
 int BinaryFile::SetName(const char* name) {
   if (IsOpen()) return 0;
-  if (name && NameFits(name)) mName = name;
+  // A name that does not fit leaves none, so a later open fails instead of finding the
+  // file named before.
+  if (name) mName = NameFits(name) ? name : "";
   return 1;
 }
 

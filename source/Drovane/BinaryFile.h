@@ -33,7 +33,8 @@ public:
   int64_t GetLength();
   // Whether the named file (the stored name when null) exists, without opening it.
   int Exists(const char* name = nullptr) const;
-  // Copies the name when the file is closed; returns whether it was closed.
+  // Copies the name when the file is closed (a name that does not fit empties it); returns
+  // whether it was closed.
   int SetName(const char* name);
 
   bool IsOpen() const { return mHandle >= 0; }

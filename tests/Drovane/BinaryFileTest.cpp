@@ -33,6 +33,15 @@ TEST_F(BinaryFileTest, EmptyOrOverlongNameFailsAndKeepsTheStoredOne) {
   EXPECT_FALSE(file.Exists(overlong.c_str()));
 }
 
+TEST_F(BinaryFileTest, OverlongNameSetLeavesNoFileToOpen) {
+  folder.Write("a.bin", "a");
+  BinaryFile file(folder.Game("a.bin").c_str());
+  std::string overlong = folder.Game(std::string(300, 'x'));
+  EXPECT_EQ(file.SetName(overlong.c_str()), 1);
+  EXPECT_EQ(file.GetName(), "");
+  EXPECT_EQ(file.Open(nullptr, BinaryFile::kModeRead, 384, false), 0);
+}
+
 TEST_F(BinaryFileTest, MissingFileIsCreatedOnlyWhenAsked) {
   BinaryFile file(folder.Game("new.bin").c_str());
   EXPECT_EQ(file.Open(nullptr, BinaryFile::kModeReadWrite, 384, false), 0);
