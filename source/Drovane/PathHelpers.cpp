@@ -43,6 +43,8 @@ void GetFileNamePart(const std::string& path, std::string& out) {
 
 uint16_t IsRootLevelPath(const std::string& path) {
   if (path.empty()) return 0xFFFF;
+  // A path that does not fit is refused like an empty one: its folder part cannot be taken.
+  if (std::string copy = path; !Fits(copy)) return 0xFFFF;
   std::string directory;
   GetDirectoryPart(path, directory);
   for (size_t i = 0; i < directory.size(); ++i) {

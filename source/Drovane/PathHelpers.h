@@ -12,7 +12,7 @@ void AppendBackslash(std::string& path);
 void GetDirectoryPart(const std::string& path, std::string& out);
 // What follows the last '\' or ':'; the whole path when it has neither.
 void GetFileNamePart(const std::string& path, std::string& out);
-// 0xFFFF for an empty path; 1 for a name at the top of its drive or with no folder, else 0.
+// 0xFFFF for an empty path or one that does not fit; 1 for a name at the top of its drive or with no folder, else 0.
 uint16_t IsRootLevelPath(const std::string& path);
 // The letters a to z in upper case; other bytes unchanged.
 void ToUpperCopy(const std::string& source, std::string& out);

@@ -92,6 +92,10 @@ TEST(PathHelpersTest, PathsThatDoNotFitAreRefused) {
   std::string out = "junk";
   GetDirectoryPart(std::string(300, 'b') + "\\x", out);
   EXPECT_EQ(out, "");
+  // Deep inside folders, not at the top: a path too long to take apart is no answer of 1.
+  std::string deep = "C:\\";
+  while (deep.size() < 300) deep += "folder\\";
+  EXPECT_EQ(IsRootLevelPath(deep + "file"), 0xFFFF);
 }
 
 TEST(PathHelpersTest, FileExistsOpensForReading) {
