@@ -71,3 +71,5 @@ void GetBodyInfo(Body* body, BodyInfo& info) {
 Vec3 GetBodyPosition(const Body* body) { return body->position; }
 
 void SetBodyPosition(Body* body, const Vec3& position) { body->position = position; }
+
+void SetBodyUserData(Body* body, void* userData) { body->userData = userData; }

@@ -64,3 +64,5 @@ void SetBodyMatrix(Body* body, const Placement& placement, int32_t mode);
 void GetBodyInfo(Body* body, BodyInfo& info);
 Vec3 GetBodyPosition(const Body* body);
 void SetBodyPosition(Body* body, const Vec3& position);
+// Stores the game's own pointer in the body; copies share it.
+void SetBodyUserData(Body* body, void* userData);

@@ -49,6 +49,17 @@ TEST_F(Bodies, SimpleAccessors) {
   EXPECT_EQ(GetBodyPosition(mBody.get()), (Vec3{kOne, 2 * kOne, 3 * kOne}));
 }
 
+TEST_F(Bodies, UserDataIsStoredAndSharedByCopies) {
+  Body lowDetail;
+  SetBodyUserData(mBody.get(), &lowDetail);
+  EXPECT_EQ(mBody->userData, &lowDetail);
+  Body* copy = CopyBodyMesh(mBody.get(), CopyRoom());
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->userData, &lowDetail);
+  SetBodyUserData(mBody.get(), nullptr);
+  EXPECT_EQ(mBody->userData, nullptr);
+}
+
 TEST_F(Bodies, RecentreMakesVerticesRelativeToThePosition) {
   mBody.SetVertices({{11 * kOne, 2 * kOne, 5 * kOne}});
   mBody->position = {10 * kOne, 0, 5 * kOne};
