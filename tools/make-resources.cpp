@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "Drovane/RecordFile.h"
 #include "platform/FileHandle.h"
@@ -11,7 +12,12 @@
 
 namespace {
 
-bool AddResource(RecordFile& out, const std::string& argument) {
+struct Resource {
+  uint32_t id;
+  std::string data;
+};
+
+bool ReadResource(const std::string& argument, std::vector<Resource>& resources) {
   size_t equals = argument.find('=');
   char* end = nullptr;
   unsigned long id = std::strtoul(argument.c_str(), &end, 10);
@@ -19,13 +25,14 @@ bool AddResource(RecordFile& out, const std::string& argument) {
     std::fprintf(stderr, "make-resources: expected ID=FILE, got %s\n", argument.c_str());
     return false;
   }
-  std::string data;
   std::string path = platform::ToGamePath(argument.substr(equals + 1));
-  if (!platform::ReadWholeFile(path, data)) {
+  Resource resource{static_cast<uint32_t>(id), {}};
+  if (!platform::ReadWholeFile(path, resource.data)) {
     std::fprintf(stderr, "make-resources: cannot read %s\n", path.c_str());
     return false;
   }
-  return out.WriteChunk(static_cast<uint32_t>(id), data.data(), data.size());
+  resources.push_back(std::move(resource));
+  return true;
 }
 
 }  // namespace
@@ -35,15 +42,17 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUTPUT [ID=FILE]...\n", argv[0]);
     return 2;
   }
+  // Every input is read before the output is opened, so a bad input leaves no output behind.
+  std::vector<Resource> resources;
+  for (int i = 2; i < argc; ++i)
+    if (!ReadResource(argv[i], resources)) return 1;
   std::string output = platform::ToGamePath(argv[1]);
   RecordFile out(output.c_str());
-  if (!out.OpenForWrite(platform::kResourceCreator, platform::kResourceFileType, platform::kResourceTypeVersion)) {
-    std::fprintf(stderr, "make-resources: cannot write %s\n", argv[1]);
-    return 1;
-  }
-  for (int i = 2; i < argc; ++i)
-    if (!AddResource(out, argv[i])) return 1;  // the unfinished file is thrown away
-  if (out.Close()) return 0;
+  bool written = out.OpenForWrite(platform::kResourceCreator, platform::kResourceFileType,
+                                  platform::kResourceTypeVersion);
+  for (const Resource& resource : resources)
+    written = written && out.WriteChunk(resource.id, resource.data.data(), resource.data.size());
+  if (out.Close() && written) return 0;
   std::fprintf(stderr, "make-resources: cannot write %s\n", argv[1]);
   return 1;
 }
