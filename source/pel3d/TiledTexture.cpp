@@ -42,6 +42,12 @@ bool ReadTiledTextureFile(EngineFile& file, std::vector<uint8_t>& texels) {
   return file.Read(texels.data(), texels.size());
 }
 
+// Whether SetupTiledTexture would take the bitmap over a given texture. The one block is
+// shared by every tiled texture, so a load that cannot set up must not write into it.
+bool CanSetUpOverTexture(const ResourceGroup* group, uint32_t wrapMask, uint32_t index) {
+  return TileSideForMask(wrapMask) != 0 && GetBitmapRecord(group, index) != nullptr;
+}
+
 }  // namespace
 
 uint32_t TileSideForMask(uint32_t wrapMask) {
@@ -81,6 +87,7 @@ int LoadTiledTexture(const std::string& path, ResourceGroup* group, uint32_t wra
   if (!file.IsOpen()) return Fail(kErrorOpenFailed);
   std::vector<uint8_t> texels;
   if (!ReadTiledTextureFile(file, texels)) return Fail(kErrorShortRead);
+  if (!CanSetUpOverTexture(group, wrapMask, index)) return 0;
   if (!gTiledTextureBlock) gTiledTextureBlock = static_cast<uint8_t*>(AllocAligned64K());
   if (!gTiledTextureBlock) return 0;
   std::memcpy(gTiledTextureBlock, texels.data(), texels.size());

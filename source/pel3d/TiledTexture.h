@@ -20,6 +20,7 @@ int SetupTiledTexture(ResourceGroup* group, uint32_t wrapMask, uint32_t index, u
 // Reads a file of exactly one 256 x 256 bitmap into the engine's one tiled-texture block
 // (64 KB, aligned to 64 KB, taken on the first load that passes its checks and reused by
 // later ones) and turns the group's bitmap into a tile set over it. 1, or 0 with error 1
-// or 2 (the file is not such a bitmap), or 0 with no code when the block cannot be had;
+// or 2 (the file is not such a bitmap), or 0 with no code when the block cannot be had or
+// SetupTiledTexture would refuse the mask or index (the block then keeps what it held);
 // then SetupTiledTexture's result.
 int LoadTiledTexture(const std::string& path, ResourceGroup* group, uint32_t wrapMask, uint32_t index);

@@ -151,6 +151,24 @@ TEST_F(TiledTexture, LoadsATextureFileIntoOneAlignedBlock) {
   EXPECT_EQ(gMemoryStatistics.allocated, allocated);
 }
 
+TEST_F(TiledTexture, ALoadThatCannotSetUpLeavesTheLoadedTextureAlone) {
+  ASSERT_EQ(LoadTiledTexture(WriteTiledFile("TILED1.BMP", TiledFile(11)), mGroup, 0x1F1F, 2), 1);
+  const std::string second = WriteTiledFile("TILED2.BMP", TiledFile(22));
+  const struct {
+    uint32_t mask;
+    uint32_t index;
+  } refused[] = {{0x0F0F, 0}, {0x1F1F, 3}, {0x7F7F, 1000}};
+  for (const auto& c : refused) {
+    SCOPED_TRACE(c.index);
+    EXPECT_EQ(LoadTiledTexture(second, mGroup, c.mask, c.index), 0);
+  }
+  ExpectUntouched(0);
+  const std::vector<uint8_t> expected = Texture(11);
+  const TileRecord* last = GetTileRecord(mGroup, MakeTileId(2, 63));
+  EXPECT_EQ(last->texels[0], expected[224 * kSide + 224]);
+  EXPECT_EQ(last->texels[31 * kSide + 31], expected[255 * kSide + 255]);
+}
+
 // A tiled-texture file that is not exactly one 256 x 256 bitmap.
 struct BadTiledFile {
   const char* what;
