@@ -37,6 +37,10 @@ const char* ErrorText(int32_t code) {
     case kErrorNoBody: return "no body of that id";
     case kErrorBodyRegistryFull: return "the body registry is full";
     case kErrorGroupTooSmall: return "the bodies need more memory than the group's counts give";
+    case kErrorNotAGroup: return "not a group";
+    case kErrorGroupListFull: return "the list of loaded groups is full";
+    case kErrorTextureIndex: return "a face's texture lies beyond the bitmap group";
+    case kErrorPoolListFull: return "the list of vertex pools is full";
     default: return "unexpected failure";
   }
 }
