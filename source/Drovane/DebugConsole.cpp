@@ -101,7 +101,9 @@ void DebugConsole::OnCommandLine() {
   }
 }
 
+// A hidden console takes no typing, as its window could not; the lines stay on the terminal.
 void DebugConsole::PollTerminalInput() {
+  if (!mShown) return;
   for (const std::string& line : platform::ReadTerminalLines()) TypeInput(line + "\n");
 }
 

@@ -48,7 +48,7 @@ public:
   // complete once a line break follows it.
   void TypeInput(const std::string& text);
   void OnCommandLine();
-  // Runs every line typed on the terminal since the last call.
+  // While shown, runs every line typed on the terminal since the last call.
   void PollTerminalInput();
 
   void RegisterCommand(DebugCommand* command);

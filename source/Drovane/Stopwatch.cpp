@@ -29,10 +29,10 @@ uint32_t Stopwatch::Now() const {
     uint64_t counts = 0;
     platform::QueryPerformanceCounter(counts);
     reading = static_cast<uint32_t>(counts);
-  } else if (mMode == 2) {
-    reading = platform::GetSystemTimeMs() / 1000;
-  } else {
+  } else if (mMode == 1) {
     reading = platform::GetSystemTimeMs();
+  } else {
+    reading = platform::GetSystemTimeMs() / 1000;
   }
   // 0 marks a stopped stopwatch: a reading of 0 would leave it looking stopped.
   return reading != 0 ? reading : 1;

@@ -5,7 +5,8 @@
 extern float gPerformanceFrequency;
 
 // Measures time on one of three clocks: mode 0 the performance counter (elapsed time in
-// microseconds), mode 1 the system time in milliseconds, mode 2 the system time in seconds.
+// microseconds), mode 1 the system time in milliseconds, mode 2 (and any other) the system
+// time in seconds.
 // A start reading of 0 means "not running"; a clock that happens to read 0 counts as 1.
 class Stopwatch {
 public:

@@ -1,6 +1,10 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <thread>
 
@@ -108,6 +112,61 @@ TEST(DebugConsole, ShowWritesTheLogAndThenEachLine) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "before\nafter\n");
   EXPECT_EQ(console.CreateConsoleWindow("Debug"), 1);
   EXPECT_EQ(console.CreateConsoleWindow("Debug"), 0);
+}
+
+// Standard input replaced by a pseudo-terminal, so the test can type on it.
+class TypedTerminal {
+public:
+  TypedTerminal() {
+    mController = posix_openpt(O_RDWR | O_NOCTTY);
+    if (mController < 0 || grantpt(mController) != 0 || unlockpt(mController) != 0) return;
+    int terminal = open(ptsname(mController), O_RDWR | O_NOCTTY);
+    if (terminal < 0) return;
+    mSavedInput = dup(STDIN_FILENO);
+    dup2(terminal, STDIN_FILENO);
+    close(terminal);
+  }
+  ~TypedTerminal() {
+    if (mSavedInput >= 0) {
+      dup2(mSavedInput, STDIN_FILENO);
+      close(mSavedInput);
+    }
+    if (mController >= 0) close(mController);
+  }
+  bool Ready() const { return mSavedInput >= 0; }
+
+  // Types a line and waits until the terminal has it ready to read.
+  bool TypeLine(const std::string& text) {
+    std::string line = text + "\n";
+    if (write(mController, line.data(), line.size()) != static_cast<ssize_t>(line.size())) return false;
+    return Waiting();
+  }
+  bool Waiting() const {
+    pollfd input{STDIN_FILENO, POLLIN, 0};
+    return poll(&input, 1, 5000) > 0;
+  }
+
+private:
+  int mController = -1;
+  int mSavedInput = -1;
+};
+
+TEST(DebugConsole, TypedLinesRunOnlyWhileTheConsoleIsShown) {
+  TypedTerminal terminal;
+  ASSERT_TRUE(terminal.Ready());
+  DebugConsole console;
+  ASSERT_TRUE(terminal.TypeLine("help"));
+  console.PollTerminalInput();
+  EXPECT_TRUE(console.Log().empty());
+  EXPECT_TRUE(terminal.Waiting());  // left for the terminal's owner
+
+  testing::internal::CaptureStderr();
+  console.Show();
+  console.PollTerminalInput();
+  console.Hide();
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(Lines(console),
+            (std::vector<std::string>{">help", "Current Commands:", "help", "*****************"}));
 }
 
 TEST(DebugLog, PrintfIsBoundedAndDroppedWithoutConsole) {

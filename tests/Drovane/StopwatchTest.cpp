@@ -36,6 +36,17 @@ TEST_F(StopwatchTest, ModesReportTheirUnits) {
   EXPECT_EQ(seconds.Elapsed(), 3u);
 }
 
+TEST_F(StopwatchTest, ModesPastMillisecondsCountSeconds) {
+  clock.systemMs = 10000;
+  for (int32_t mode : {3, 7, -1}) {
+    Stopwatch watch(mode);
+    watch.Start();
+    clock.systemMs += 4500;
+    EXPECT_EQ(watch.Elapsed(), 4u) << "mode " << mode;
+    clock.systemMs += 500;
+  }
+}
+
 TEST_F(StopwatchTest, SecondStartKeepsTheFirstReading) {
   Stopwatch watch(1);
   clock.systemMs = 100;
