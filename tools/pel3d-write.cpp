@@ -62,7 +62,7 @@ bool ReadInput(const std::string& path, std::vector<uint8_t>& bytes) {
 }
 
 // The bodies a text file describes; false (with a message) when it cannot be read.
-bool ReadBodies(const std::string& path, std::vector<BodySpec>& bodies) {
+bool ReadBodies(const std::string& path, std::vector<BodyDescription>& bodies) {
   std::string text;
   std::string error;
   if (!platform::ReadWholeFile(path, text)) {
@@ -96,7 +96,7 @@ bool AddResourceItem(ResourceFileWriter& writer, const std::vector<std::string>&
     i += 5;
     return writer.AddNamedGroup(args[i - 4], number, counts, bytes);
   }
-  std::vector<BodySpec> bodies;
+  std::vector<BodyDescription> bodies;
   if (what == "bodies" && i + 2 < args.size()) {
     if (!ReadBodies(args[i + 2], bodies)) return false;
     i += 3;

@@ -31,7 +31,7 @@ protected:
   std::string WriteResource(const ResourceFileWriter& writer) { return WriteFile("geo/BODIES.ZEF", writer.Build()); }
 
   // Loads the bodies as the named group "OBJECTS".
-  ResourceGroup* LoadBodies(const std::vector<BodySpec>& bodies) {
+  ResourceGroup* LoadBodies(const std::vector<BodyDescription>& bodies) {
     ResourceFileWriter writer;
     AddBodyGroup(writer, "OBJECTS", bodies);
     return LoadResourceGroup(WriteResource(writer), kGroupBodies, "OBJECTS");
@@ -40,10 +40,10 @@ protected:
 
 // A unit square at height y, its corners 0 to 3 from base on, facing down (a floor seen
 // from below) or up.
-inline void AddSquare(BodySpec& body, Fixedpoint y, bool up, uint32_t colour = 20) {
+inline void AddSquare(BodyDescription& body, Fixedpoint y, bool up, uint32_t colour = 20) {
   const int32_t base = static_cast<int32_t>(body.vertices.size());
   body.vertices.insert(body.vertices.end(), {{0, y, 0}, {0, y, kOne}, {kOne, y, kOne}, {kOne, y, 0}});
-  FaceSpec face;
+  FaceDescription face;
   face.corners = up ? std::vector<int32_t>{base, base + 3, base + 2, base + 1}
                     : std::vector<int32_t>{base, base + 1, base + 2, base + 3};
   face.colour = colour;

@@ -16,15 +16,15 @@ namespace {
 
 // A tent: a floor square facing down and a sloping triangle, texture 3 and tile 5 of
 // bitmap 2.
-BodySpec Tent(uint32_t id) {
-  BodySpec body;
+BodyDescription Tent(uint32_t id) {
+  BodyDescription body;
   body.id = id;
   body.radius = 3 * kOne;
   body.position = {kOne, 2 * kOne, 3 * kOne};
   AddSquare(body, 0, false);
   body.faces[0].texture = 3;
   body.vertices.push_back({0, kOne, kOne});
-  FaceSpec slope;
+  FaceDescription slope;
   slope.corners = {0, 3, 4};
   slope.flags = 0x2 | 0x100;
   slope.colour = 40;
@@ -76,12 +76,12 @@ TEST_F(BodyFileTest, LoadsBodiesWithFacesPlanesAndTextureIds) {
 }
 
 TEST_F(BodyFileTest, RecentredBodyAndBodyWithoutVertices) {
-  BodySpec moved;
+  BodyDescription moved;
   moved.id = 1;
   moved.recentre = true;
   moved.position = {10 * kOne, 0, 5 * kOne};
   moved.vertices = {{11 * kOne, 2 * kOne, 5 * kOne}};
-  BodySpec empty;
+  BodyDescription empty;
   empty.id = 2;
   ASSERT_NE(LoadBodies({moved, empty}), nullptr) << GetLastResourceError();
   EXPECT_EQ(FindBody(1)->vertices[0], (Vec3{kOne, 2 * kOne, 0}));
@@ -92,7 +92,7 @@ TEST_F(BodyFileTest, RecentredBodyAndBodyWithoutVertices) {
 }
 
 TEST_F(BodyFileTest, BspNodesInReadingOrder) {
-  BodySpec body = Tent(7);
+  BodyDescription body = Tent(7);
   AddSquare(body, kOne, true);
   body.hasBsp = true;
   // Root on face 2, its first subtree a node on face 0 with a second child on face 1; the
@@ -117,14 +117,14 @@ TEST_F(BodyFileTest, BspNodesInReadingOrder) {
 }
 
 TEST_F(BodyFileTest, TreeThatStartsEmptyHasNoRoot) {
-  BodySpec body = Tent(7);
+  BodyDescription body = Tent(7);
   body.hasBsp = true;
   ASSERT_NE(LoadBodies({body}), nullptr) << GetLastResourceError();
   EXPECT_EQ(FindBody(7)->bspRoot, nullptr);
 }
 
 TEST_F(BodyFileTest, GouraudCornersAreShadedFromVertexNormals) {
-  BodySpec body;
+  BodyDescription body;
   body.id = 5;
   AddSquare(body, 0, false);  // facing down: lit half by both lights, shade 23
   body.faces[0].flags |= kFaceVertexShaded;
@@ -183,13 +183,13 @@ TEST_F(BodyFileTest, GroupPoolAndVertexPool) {
 // good body followed by the body of the case.
 struct Damage {
   const char* name;
-  std::function<void(BodySpec&)> changeBody;
+  std::function<void(BodyDescription&)> changeBody;
   std::function<void(std::vector<uint8_t>&, GroupCounts&)> changeFile;
   int32_t error;
 };
 
 // Where the second body's first face starts in the group's bytes.
-size_t FirstFace(const BodySpec& first, const BodySpec& second) {
+size_t FirstFace(const BodyDescription& first, const BodyDescription& second) {
   return WriteBody(first).size() + kBodyHeaderSize + kBodyPositionSize + kVertexRecordSize * second.vertices.size();
 }
 
@@ -201,16 +201,16 @@ void Patch16(std::vector<uint8_t>& bytes, size_t at, uint16_t expected, uint16_t
 }
 
 TEST_F(BodyFileTest, DamagedBodiesFailCleanly) {
-  const BodySpec good = Tent(1);
+  const BodyDescription good = Tent(1);
   const size_t secondHeader = WriteBody(good).size();
   const size_t face = FirstFace(good, Tent(2));
-  auto bsp = [](BodySpec& body) {
+  auto bsp = [](BodyDescription& body) {
     body.hasBsp = true;
     body.bspNodes = {{1, {}, 1, -1}, {0, {}, -1, -1}};
     body.bspRoot = 0;
   };
   const size_t bspCount = WriteBody(good).size() + WriteBody([&] {
-                            BodySpec body = Tent(2);
+                            BodyDescription body = Tent(2);
                             bsp(body);
                             return body;
                           }()).size() - 2 * kBspNodeSize - 3 * 2 - 2;
@@ -218,23 +218,23 @@ TEST_F(BodyFileTest, DamagedBodiesFailCleanly) {
       {"header vertex value 0", nullptr, [&](auto& b, auto&) { Patch16(b, secondHeader + 8, 6, 0); }, kErrorShortRead},
       {"negative face count", nullptr, [&](auto& b, auto&) { Patch16(b, secondHeader + 10, 2, 0xFFFF); },
        kErrorShortRead},
-      {"a face of no vertex", [](BodySpec& s) { s.faces[1].corners.clear(); }, nullptr, kErrorShortRead},
+      {"a face of no vertex", [](BodyDescription& s) { s.faces[1].corners.clear(); }, nullptr, kErrorShortRead},
       {"a face of 129 vertices",
-       [](BodySpec& s) {
+       [](BodyDescription& s) {
          s.vertices.resize(129);
          s.faces[1].corners.clear();
          for (int32_t i = 0; i < 129; ++i) s.faces[1].corners.push_back(i);
        },
        nullptr, kErrorShortRead},
-      {"vertex index 0", [](BodySpec& s) { s.faces[1].corners[1] = -1; }, nullptr, kErrorShortRead},
-      {"vertex index past the count", [](BodySpec& s) { s.faces[1].corners[1] = 5; }, nullptr, kErrorShortRead},
-      {"face type 28", [](BodySpec& s) { s.faces[0].type = 28; }, nullptr, kErrorShortRead},
+      {"vertex index 0", [](BodyDescription& s) { s.faces[1].corners[1] = -1; }, nullptr, kErrorShortRead},
+      {"vertex index past the count", [](BodyDescription& s) { s.faces[1].corners[1] = 5; }, nullptr, kErrorShortRead},
+      {"face type 28", [](BodyDescription& s) { s.faces[0].type = 28; }, nullptr, kErrorShortRead},
       {"no FACE tag", nullptr, [&](auto& b, auto&) {
          EXPECT_EQ(b[face], 'F');
          b[face + 3] = 'X';
        }, kErrorBadTag},
       {"BSP face number at the face count",
-       [&](BodySpec& s) {
+       [&](BodyDescription& s) {
          bsp(s);
          s.bspNodes[1].face = 2;
        },
@@ -252,7 +252,7 @@ TEST_F(BodyFileTest, DamagedBodiesFailCleanly) {
   };
   for (const Damage& c : cases) {
     SCOPED_TRACE(c.name);
-    BodySpec second = Tent(2);
+    BodyDescription second = Tent(2);
     if (c.changeBody) c.changeBody(second);
     std::vector<uint8_t> bytes = WriteBody(good);
     const std::vector<uint8_t> secondBytes = WriteBody(second);

@@ -21,11 +21,11 @@ TEST(BodyText, DescribesBodiesFacesAndTrees) {
       "node 1 1 2 3 -4 1 -\n"
       "node 0 0 0 0 0 - -\n"
       "body 7 recentre\n";
-  std::vector<BodySpec> bodies;
+  std::vector<BodyDescription> bodies;
   std::string error;
   ASSERT_TRUE(ParseBodyText(text, bodies, error)) << error;
   ASSERT_EQ(bodies.size(), 2u);
-  const BodySpec& tent = bodies[0];
+  const BodyDescription& tent = bodies[0];
   EXPECT_EQ(tent.id, 100u);
   EXPECT_EQ(tent.radius, 3 * kOne);
   EXPECT_EQ(tent.position, (Vec3{kOne, 5 * kOne / 2, -3 * kOne}));
@@ -64,7 +64,7 @@ TEST(BodyText, RefusesWhatItCannotWrite) {
       "body 1\nwall 0\n",
   };
   for (const char* text : texts) {
-    std::vector<BodySpec> bodies;
+    std::vector<BodyDescription> bodies;
     std::string error;
     EXPECT_FALSE(ParseBodyText(text, bodies, error)) << text;
     EXPECT_FALSE(error.empty()) << text;

@@ -51,8 +51,8 @@ protected:
   }
 
   // A body whose faces use the textures, with the flags given.
-  static BodySpec TexturedBody(const std::vector<std::pair<uint32_t, uint32_t>>& textureAndFlags) {
-    BodySpec body;
+  static BodyDescription TexturedBody(const std::vector<std::pair<uint32_t, uint32_t>>& textureAndFlags) {
+    BodyDescription body;
     body.id = 60;
     for (const auto& [texture, flags] : textureAndFlags) {
       AddSquare(body, 0, true);

@@ -103,7 +103,7 @@ bool ParseTexture(const std::string& word, uint32_t& texture) {
   return true;
 }
 
-bool ParseBody(LineReader& line, BodySpec& body) {
+bool ParseBody(LineReader& line, BodyDescription& body) {
   if (!line.Integer(body.id)) return false;
   std::string word;
   while (line.Word(word)) {
@@ -122,7 +122,7 @@ bool ParseBody(LineReader& line, BodySpec& body) {
   return true;
 }
 
-bool ParseFace(LineReader& line, FaceSpec& face) {
+bool ParseFace(LineReader& line, FaceDescription& face) {
   std::string texture;
   if (!line.Integer(face.type) || !line.Integer(face.colour) || !line.Word(texture) ||
       !ParseTexture(texture, face.texture) || !line.Integer(face.flags)) {
@@ -139,7 +139,7 @@ bool ParseFace(LineReader& line, FaceSpec& face) {
   return line.AtEnd();
 }
 
-bool ParseFaceKind(const std::string& kind, LineReader& line, BodySpec& body) {
+bool ParseFaceKind(const std::string& kind, LineReader& line, BodyDescription& body) {
   uint8_t type = 0;
   uint32_t colour = 0;
   std::vector<int32_t> corners;
@@ -147,7 +147,7 @@ bool ParseFaceKind(const std::string& kind, LineReader& line, BodySpec& body) {
   if (kind == "line" || kind == "polyline") {
     if (!line.Integer(colour) || !line.Corners(corners, uvFollow) || uvFollow) return false;
     if (kind == "line" && corners.size() != 2) return false;
-    for (FaceSpec& face : PolylineFaces(corners, colour)) body.faces.push_back(face);
+    for (FaceDescription& face : PolylineFaces(corners, colour)) body.faces.push_back(face);
     return corners.size() >= 2;
   }
   if (!line.Integer(type) || !line.Integer(colour) || !line.Corners(corners, uvFollow) || uvFollow) return false;
@@ -160,8 +160,8 @@ bool ParseFaceKind(const std::string& kind, LineReader& line, BodySpec& body) {
   return true;
 }
 
-bool ParseNode(LineReader& line, BodySpec& body) {
-  BspNodeSpec node;
+bool ParseNode(LineReader& line, BodyDescription& body) {
+  BspNodeRecord node;
   const int self = static_cast<int>(body.bspNodes.size());
   if (!line.Integer(node.face)) return false;
   for (int32_t& value : node.values) {
@@ -172,13 +172,13 @@ bool ParseNode(LineReader& line, BodySpec& body) {
   return true;
 }
 
-bool ParseLine(const std::string& kind, LineReader& line, std::vector<BodySpec>& bodies) {
+bool ParseLine(const std::string& kind, LineReader& line, std::vector<BodyDescription>& bodies) {
   if (kind == "body") {
     bodies.emplace_back();
     return ParseBody(line, bodies.back());
   }
   if (bodies.empty()) return false;
-  BodySpec& body = bodies.back();
+  BodyDescription& body = bodies.back();
   if (kind == "vertex") {
     Vec3 vertex;
     if (!line.Vector(vertex) || !line.AtEnd()) return false;
@@ -197,13 +197,13 @@ bool ParseLine(const std::string& kind, LineReader& line, std::vector<BodySpec>&
 }
 
 // Every node a body's children name must exist, and every corner a vertex.
-bool Complete(const BodySpec& body) {
-  for (const BspNodeSpec& node : body.bspNodes) {
+bool Complete(const BodyDescription& body) {
+  for (const BspNodeRecord& node : body.bspNodes) {
     if (node.first >= static_cast<int>(body.bspNodes.size()) || node.second >= static_cast<int>(body.bspNodes.size())) {
       return false;
     }
   }
-  for (const FaceSpec& face : body.faces) {
+  for (const FaceDescription& face : body.faces) {
     for (int32_t corner : face.corners) {
       if (corner >= static_cast<int32_t>(body.vertices.size())) return false;
     }
@@ -213,7 +213,7 @@ bool Complete(const BodySpec& body) {
 
 }  // namespace
 
-bool ParseBodyText(const std::string& text, std::vector<BodySpec>& bodies, std::string& error) {
+bool ParseBodyText(const std::string& text, std::vector<BodyDescription>& bodies, std::string& error) {
   std::istringstream lines(text);
   std::string raw;
   for (int number = 1; std::getline(lines, raw); ++number) {
@@ -226,7 +226,7 @@ bool ParseBodyText(const std::string& text, std::vector<BodySpec>& bodies, std::
       return false;
     }
   }
-  for (BodySpec& body : bodies) {
+  for (BodyDescription& body : bodies) {
     if (!Complete(body)) {
       error = "body " + std::to_string(body.id) + ": a face or node names what the body does not have";
       return false;

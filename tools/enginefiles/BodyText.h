@@ -19,4 +19,4 @@
 //
 // A body with "bsp" carries a tree whose root is its node 0 (empty without nodes).
 // false with a message naming the line when the text is not of this form.
-bool ParseBodyText(const std::string& text, std::vector<BodySpec>& bodies, std::string& error);
+bool ParseBodyText(const std::string& text, std::vector<BodyDescription>& bodies, std::string& error);

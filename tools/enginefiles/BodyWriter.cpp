@@ -17,7 +17,7 @@ void Zeros(ByteWriter& out, uint32_t count) {
   for (uint32_t i = 0; i < count; ++i) out.U8(0);
 }
 
-void WriteHeader(ByteWriter& out, const BodySpec& body) {
+void WriteHeader(ByteWriter& out, const BodyDescription& body) {
   Zeros(out, kBodyVertexCountOffset);
   I16(out, static_cast<int32_t>(body.vertices.size()) + 1);
   I16(out, static_cast<int32_t>(body.faces.size()));
@@ -27,7 +27,7 @@ void WriteHeader(ByteWriter& out, const BodySpec& body) {
   out.U32(body.id);
 }
 
-void WriteFace(ByteWriter& out, const FaceSpec& face) {
+void WriteFace(ByteWriter& out, const FaceDescription& face) {
   for (int i = 0; i < 4; ++i) out.U8(static_cast<uint8_t>(kFaceTag[i]));
   Zeros(out, 4);
   I16(out, static_cast<int32_t>(face.corners.size()));
@@ -45,26 +45,26 @@ void WriteFace(ByteWriter& out, const FaceSpec& face) {
 }
 
 // The subtree of node (or an empty one) in pre-order.
-void WriteBspNode(ByteWriter& out, const BodySpec& body, int node) {
+void WriteBspNode(ByteWriter& out, const BodyDescription& body, int node) {
   if (node < 0) {
     I16(out, kBspEmpty);
     return;
   }
-  const BspNodeSpec& spec = body.bspNodes.at(static_cast<size_t>(node));
-  I16(out, spec.face);
-  for (int32_t value : spec.values) I32(out, value);
-  WriteBspNode(out, body, spec.first);
-  WriteBspNode(out, body, spec.second);
+  const BspNodeRecord& record = body.bspNodes.at(static_cast<size_t>(node));
+  I16(out, record.face);
+  for (int32_t value : record.values) I32(out, value);
+  WriteBspNode(out, body, record.first);
+  WriteBspNode(out, body, record.second);
 }
 
-int CountReached(const BodySpec& body, int node) {
+int CountReached(const BodyDescription& body, int node) {
   if (node < 0) return 0;
-  const BspNodeSpec& spec = body.bspNodes.at(static_cast<size_t>(node));
-  return 1 + CountReached(body, spec.first) + CountReached(body, spec.second);
+  const BspNodeRecord& record = body.bspNodes.at(static_cast<size_t>(node));
+  return 1 + CountReached(body, record.first) + CountReached(body, record.second);
 }
 
-FaceSpec MakeFace(std::vector<int32_t> corners, uint32_t flags, uint32_t colour, uint8_t type) {
-  FaceSpec face;
+FaceDescription MakeFace(std::vector<int32_t> corners, uint32_t flags, uint32_t colour, uint8_t type) {
+  FaceDescription face;
   face.corners = std::move(corners);
   face.flags = flags;
   face.colour = colour;
@@ -74,35 +74,35 @@ FaceSpec MakeFace(std::vector<int32_t> corners, uint32_t flags, uint32_t colour,
 
 }  // namespace
 
-FaceSpec GouraudFace(std::vector<int32_t> corners, uint32_t colour, uint8_t type) {
+FaceDescription GouraudFace(std::vector<int32_t> corners, uint32_t colour, uint8_t type) {
   return MakeFace(std::move(corners), 0x2 | 0x4000, colour, type);
 }
 
-FaceSpec SpriteFace(std::vector<int32_t> corners, uint32_t colour, uint8_t type) {
+FaceDescription SpriteFace(std::vector<int32_t> corners, uint32_t colour, uint8_t type) {
   return MakeFace(std::move(corners), 0x2 | 0x4, colour, type);
 }
 
-FaceSpec LineFace(int32_t from, int32_t to, uint32_t colour) {
+FaceDescription LineFace(int32_t from, int32_t to, uint32_t colour) {
   constexpr uint8_t kLineType = 20;
-  FaceSpec face = MakeFace({from, to}, 0x2 | 0x8000, colour, kLineType);
+  FaceDescription face = MakeFace({from, to}, 0x2 | 0x8000, colour, kLineType);
   face.texture = colour;
   return face;
 }
 
-std::vector<FaceSpec> PolylineFaces(const std::vector<int32_t>& vertices, uint32_t colour) {
-  std::vector<FaceSpec> faces;
+std::vector<FaceDescription> PolylineFaces(const std::vector<int32_t>& vertices, uint32_t colour) {
+  std::vector<FaceDescription> faces;
   for (size_t i = 1; i < vertices.size(); ++i) faces.push_back(LineFace(vertices[i - 1], vertices[i], colour));
   return faces;
 }
 
-std::vector<uint8_t> WriteBody(const BodySpec& body) {
+std::vector<uint8_t> WriteBody(const BodyDescription& body) {
   ByteWriter out;
   WriteHeader(out, body);
   for (int axis = 0; axis < 3; ++axis) I32(out, body.position[axis]);
   for (const Vec3& vertex : body.vertices) {
     for (int axis = 0; axis < 3; ++axis) I32(out, vertex[axis]);
   }
-  for (const FaceSpec& face : body.faces) WriteFace(out, face);
+  for (const FaceDescription& face : body.faces) WriteFace(out, face);
   if (body.hasBsp) {
     Zeros(out, kBspNodeCountOffset);
     I16(out, CountReached(body, body.bspRoot));
@@ -111,26 +111,26 @@ std::vector<uint8_t> WriteBody(const BodySpec& body) {
   return out.Result();
 }
 
-GroupCounts CountBodies(const std::vector<BodySpec>& bodies) {
+GroupCounts CountBodies(const std::vector<BodyDescription>& bodies) {
   GroupCounts counts;
-  for (const BodySpec& body : bodies) {
+  for (const BodyDescription& body : bodies) {
     if (body.hasBsp) counts.values[kCountBspNodes] += static_cast<uint32_t>(CountReached(body, body.bspRoot));
-    for (const FaceSpec& face : body.faces) counts.values[kCountIndices] += static_cast<uint32_t>(face.corners.size());
+    for (const FaceDescription& face : body.faces) counts.values[kCountIndices] += static_cast<uint32_t>(face.corners.size());
     counts.values[kCountFaces] += static_cast<uint32_t>(body.faces.size());
     counts.values[kCountVertices] += static_cast<uint32_t>(body.vertices.size());
   }
   return counts;
 }
 
-bool AddBodyGroup(ResourceFileWriter& writer, const std::string& name, const std::vector<BodySpec>& bodies) {
+bool AddBodyGroup(ResourceFileWriter& writer, const std::string& name, const std::vector<BodyDescription>& bodies) {
   std::vector<uint8_t> bytes;
-  for (const BodySpec& body : bodies) {
+  for (const BodyDescription& body : bodies) {
     const std::vector<uint8_t> one = WriteBody(body);
     bytes.insert(bytes.end(), one.begin(), one.end());
   }
   return writer.AddNamedGroup(name, static_cast<uint32_t>(bodies.size()), CountBodies(bodies), bytes);
 }
 
-void AddIdBodies(ResourceFileWriter& writer, const std::vector<BodySpec>& bodies) {
-  for (const BodySpec& body : bodies) writer.AddIdBody(body.id, CountBodies({body}), WriteBody(body));
+void AddIdBodies(ResourceFileWriter& writer, const std::vector<BodyDescription>& bodies) {
+  for (const BodyDescription& body : bodies) writer.AddIdBody(body.id, CountBodies({body}), WriteBody(body));
 }

@@ -12,7 +12,7 @@ class ResourceFileWriter;
 // A face as the writer stores it. Corners are 0-based vertex numbers (the file holds them
 // 1-based); texture coordinates are 16.16 fractions of the texture, one pair per corner
 // (missing pairs are written as 0).
-struct FaceSpec {
+struct FaceDescription {
   std::vector<int32_t> corners;
   std::vector<std::array<int32_t, 2>> texCoords;
   uint32_t flags = 0x2;  // drawn
@@ -24,40 +24,40 @@ struct FaceSpec {
 
 // A BSP node: a face number, four values kept as they are, and its two subtrees as node
 // numbers of the body's list (-1 for an empty one).
-struct BspNodeSpec {
+struct BspNodeRecord {
   uint16_t face = 0;
   std::array<int32_t, 4> values{};
   int first = -1;
   int second = -1;
 };
 
-struct BodySpec {
+struct BodyDescription {
   uint32_t id = 0;
   bool recentre = false;
   int32_t radius = 0;
   Vec3 position;
   std::vector<Vec3> vertices;
-  std::vector<FaceSpec> faces;
+  std::vector<FaceDescription> faces;
   // With hasBsp the body carries a tree: the nodes reached from bspRoot, written in
   // pre-order (an empty tree when bspRoot is -1).
   bool hasBsp = false;
   int bspRoot = -1;
-  std::vector<BspNodeSpec> bspNodes;
+  std::vector<BspNodeRecord> bspNodes;
 };
 
 // Faces of the kinds the engine knows, over 0-based vertex numbers.
-FaceSpec GouraudFace(std::vector<int32_t> corners, uint32_t colour, uint8_t type);
+FaceDescription GouraudFace(std::vector<int32_t> corners, uint32_t colour, uint8_t type);
 // A sprite of one vertex (its centre) or two (its centre and its top).
-FaceSpec SpriteFace(std::vector<int32_t> corners, uint32_t colour, uint8_t type);
-FaceSpec LineFace(int32_t from, int32_t to, uint32_t colour);
+FaceDescription SpriteFace(std::vector<int32_t> corners, uint32_t colour, uint8_t type);
+FaceDescription LineFace(int32_t from, int32_t to, uint32_t colour);
 // Line faces joining each vertex of the list to the next.
-std::vector<FaceSpec> PolylineFaces(const std::vector<int32_t>& vertices, uint32_t colour);
+std::vector<FaceDescription> PolylineFaces(const std::vector<int32_t>& vertices, uint32_t colour);
 
 // The body in the file's format.
-std::vector<uint8_t> WriteBody(const BodySpec& body);
+std::vector<uint8_t> WriteBody(const BodyDescription& body);
 // The seven counts that size a group's memory block: BSP nodes, corners, faces and vertices.
-GroupCounts CountBodies(const std::vector<BodySpec>& bodies);
+GroupCounts CountBodies(const std::vector<BodyDescription>& bodies);
 
 // Adds the bodies as a named group, or each body as an id record of its own id.
-bool AddBodyGroup(ResourceFileWriter& writer, const std::string& name, const std::vector<BodySpec>& bodies);
-void AddIdBodies(ResourceFileWriter& writer, const std::vector<BodySpec>& bodies);
+bool AddBodyGroup(ResourceFileWriter& writer, const std::string& name, const std::vector<BodyDescription>& bodies);
+void AddIdBodies(ResourceFileWriter& writer, const std::vector<BodyDescription>& bodies);

@@ -1,7 +1,7 @@
 // Lists what the 3D engine finds in one of its files:
-//   pel3d-inspect FILE.ZEF     chunks, named groups and id records with their bodies and
+//   pel3d-list FILE.ZEF     chunks, named groups and id records with their bodies and
 //                              faces, and colour maps
-//   pel3d-inspect FILE.BMP     the bitmaps of a bitmap file
+//   pel3d-list FILE.BMP     the bitmaps of a bitmap file
 // --resource or --bitmaps before the name chooses the format whatever the extension.
 // The exit status is 1 when the engine cannot read the file.
 #include <cstdio>
@@ -188,6 +188,6 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::string(argv[1]) == "--resource") return InspectResourceFile(argv[2]);
   if (argc == 3 && std::string(argv[1]) == "--bitmaps") return InspectBitmapFile(argv[2]);
   if (argc == 2) return HasResourceExtension(argv[1]) ? InspectResourceFile(argv[1]) : InspectBitmapFile(argv[1]);
-  std::fputs("usage: pel3d-inspect [--resource | --bitmaps] FILE\n", stderr);
+  std::fputs("usage: pel3d-list [--resource | --bitmaps] FILE\n", stderr);
   return 2;
 }
