@@ -1,3 +1,4 @@
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -93,6 +94,54 @@ TEST(SdlJoysticks, StartWithoutAWindow) {
   uint32_t threshold = 0;
   EXPECT_FALSE(SetJoystickThreshold(15, 1));
   EXPECT_FALSE(GetJoystickThreshold(15, threshold));
+}
+
+// The id of the first joystick of that name; -1 when none has it.
+int32_t IdNamed(const std::string& name) {
+  for (uint32_t id = 0; id < kJoystickIds; ++id) {
+    JoystickCaps caps;
+    if (GetJoystickCaps(id, caps) && caps.name == name) return static_cast<int32_t>(id);
+  }
+  return -1;
+}
+
+// SDL's own virtual joystick, read through the real backend: four axes, 33 buttons, a hat
+// and a name that is long and not plain ASCII.
+TEST(SdlJoysticks, ReadAVirtualDeviceUntilItIsUnplugged) {
+  SetJoystickBackend(nullptr);
+  JoystickDeviceCount();
+  SDL_VirtualJoystickDesc desc{};
+  desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+  desc.type = SDL_JOYSTICK_TYPE_FLIGHT_STICK;
+  desc.naxes = 4;
+  desc.nbuttons = 33;
+  desc.nhats = 1;
+  desc.name = "Pr\xc3\xbc" "fstand joystick with a very long name";
+  int index = SDL_JoystickAttachVirtualEx(&desc);
+  ASSERT_GE(index, 0) << SDL_GetError();
+  SDL_Joystick* handle = SDL_JoystickOpen(index);
+  ASSERT_NE(handle, nullptr);
+  SDL_JoystickSetVirtualAxis(handle, 0, -32768);
+  SDL_JoystickSetVirtualAxis(handle, 3, 32767);
+  SDL_JoystickSetVirtualButton(handle, 0, SDL_PRESSED);
+  SDL_JoystickSetVirtualButton(handle, 31, SDL_PRESSED);
+  SDL_JoystickSetVirtualButton(handle, 32, SDL_PRESSED);
+  SDL_JoystickSetVirtualHat(handle, 0, SDL_HAT_LEFTDOWN);
+
+  int32_t id = IdNamed("Pr\xfc" "fstand joystick with a very ");
+  ASSERT_GE(id, 0);
+  JoystickInfo info;
+  ASSERT_TRUE(GetJoystickPosition(static_cast<uint32_t>(id), kJoyReturnAll, info));
+  EXPECT_EQ(info.axes[0], 0u);
+  EXPECT_EQ(info.axes[1], 32768u);
+  EXPECT_EQ(info.axes[3], 65535u);
+  EXPECT_EQ(info.axes[4], kJoyAxisMissing);
+  EXPECT_EQ(info.buttons, 0x80000001u);
+  EXPECT_EQ(info.pov, 22500u);
+
+  SDL_JoystickClose(handle);
+  ASSERT_EQ(SDL_JoystickDetachVirtual(index), 0);
+  EXPECT_FALSE(GetJoystickPosition(static_cast<uint32_t>(id), kJoyReturnAll, info));
 }
 
 }  // namespace
