@@ -37,11 +37,15 @@ void AssignIds() {
   }
 }
 
-// Brings the devices and their ids up to date; null when the id holds no device.
-JoystickId* Refresh(uint32_t id) {
+void TakeInChanges() {
   gAttached.clear();
   if (Joysticks().Update()) Joysticks().AttachedDevices(gAttached);
   AssignIds();
+}
+
+// The id's record after taking in what changed; null when the id holds no device.
+JoystickId* PresentId(uint32_t id) {
+  TakeInChanges();
   if (id >= kJoystickIds || !gIds[id].used) return nullptr;
   return &gIds[id];
 }
@@ -61,12 +65,12 @@ void SetJoystickBackend(JoystickBackend* backend) {
 }
 
 uint32_t JoystickDeviceCount() {
-  Refresh(0);
+  TakeInChanges();
   return kJoystickIds;
 }
 
 bool GetJoystickPosition(uint32_t id, uint32_t flags, JoystickInfo& info) {
-  JoystickId* joystick = Refresh(id);
+  JoystickId* joystick = PresentId(id);
   JoystickDeviceState state;
   if (!joystick || !Joysticks().ReadDevice(joystick->key, state)) return false;
   for (uint32_t axis = 0; axis < kJoystickAxes; ++axis) {
@@ -78,21 +82,21 @@ bool GetJoystickPosition(uint32_t id, uint32_t flags, JoystickInfo& info) {
 }
 
 bool GetJoystickCaps(uint32_t id, JoystickCaps& caps) {
-  JoystickId* joystick = Refresh(id);
+  JoystickId* joystick = PresentId(id);
   if (!joystick) return false;
   caps.name = Joysticks().DeviceName(joystick->key).substr(0, kJoystickNameLength);
   return true;
 }
 
 bool GetJoystickThreshold(uint32_t id, uint32_t& threshold) {
-  JoystickId* joystick = Refresh(id);
+  JoystickId* joystick = PresentId(id);
   if (!joystick) return false;
   threshold = joystick->threshold;
   return true;
 }
 
 bool SetJoystickThreshold(uint32_t id, uint32_t threshold) {
-  JoystickId* joystick = Refresh(id);
+  JoystickId* joystick = PresentId(id);
   if (!joystick) return false;
   joystick->threshold = threshold;
   return true;
