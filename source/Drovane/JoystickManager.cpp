@@ -7,7 +7,6 @@ JoystickManager gJoystickManager;
 namespace {
 
 constexpr int64_t kRawAxisMax = 65535;
-constexpr int32_t kButtons = 32;
 // What a position read asks for when it only tests that the joystick answers.
 constexpr uint32_t kPositionFlags =
     platform::kJoyReturnX | platform::kJoyReturnY | platform::kJoyReturnZ | platform::kJoyReturnButtons;
@@ -108,7 +107,7 @@ int32_t JoystickManager::GetAxisDirection(int32_t slot, int32_t axis, int32_t us
 }
 
 uint32_t JoystickManager::IsButtonDown(int32_t slot, int32_t button, int32_t useLastPoll) const {
-  if (button < 0 || button >= kButtons) return 0;
+  if (button < 0 || static_cast<uint32_t>(button) >= platform::kJoystickButtons) return 0;
   platform::JoystickInfo info;
   if (!ReadState(slot, platform::kJoyReturnButtons, useLastPoll, info)) return 0;
   return info.buttons & (1u << button);
