@@ -5,6 +5,8 @@
 #include "Drovane/DebugConsole.h"
 #include "Drovane/DebugLog.h"
 #include "Drovane/ErrorReport.h"
+#include "Drovane/JoystickManager.h"
+#include "Drovane/JoystickSetRecord.h"
 #include "Drovane/MainWindow.h"
 #include "Drovane/ProgramEntry.h"
 #include "platform/Display.h"
@@ -80,6 +82,7 @@ uint32_t CGameApp::Startup() {
     gpDebugConsole->Hide();
   }
   ChooseDisplayConfiguration();
+  InitJoysticks();
   CreateApplicationArenas();
   TweakRegisterMessage();
   RegisterDebugCommand(&TheTweakCommand());
@@ -160,8 +163,37 @@ uint32_t CGameApp::RunFrame() {
     gFrameCounter = 0;
     mFrameStopwatch.Restart();
   }
-  if (mActive) RunMode();
+  if (mActive) {
+    IdleUpdate(elapsed);
+    RunMode();
+  }
   return 0;
+}
+
+void CGameApp::IdleUpdate(uint32_t) {
+  if (CurrentMode() != kModeFlight) return;
+  for (int32_t slot = 0; slot < gJoystickManager.Count(); ++slot) gJoystickManager.Poll(slot);
+}
+
+void CGameApp::InitJoysticks() {
+  gJoystickManager.Enumerate();
+  gJoystickManager.SetRange(-100, 100);
+  gJoystickManager.SetDeadZone(20);
+}
+
+int32_t CGameApp::CheckJoysticksChanged() {
+  std::vector<std::string> present;
+  for (int32_t slot = 0; slot < gJoystickManager.Count(); ++slot) {
+    std::string name;
+    gJoystickManager.GetDeviceName(slot, name);
+    present.push_back(name);
+  }
+  std::vector<std::string> kept;
+  const void* record = mPrefs.GetData(kJoystickSetRecordId);
+  bool readable = !record || DecodeJoystickSet(record, mPrefs.GetSize(kJoystickSetRecordId), kept);
+  std::vector<uint8_t> bytes = EncodeJoystickSet(present);
+  mPrefs.SetData(kJoystickSetRecordId, bytes.data(), static_cast<uint32_t>(bytes.size()));
+  return !readable || kept != present ? 1 : 0;
 }
 
 uint32_t CGameApp::FinishGame() {

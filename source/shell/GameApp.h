@@ -55,6 +55,16 @@ public:
   virtual void LoadPreferences();
   // Writes the preferences file; the old one stays when the write fails.
   virtual void SavePreferences();
+  // Finds the joysticks and gives their axes the game's range, -100 to 100, with a dead
+  // zone of 20.
+  virtual void InitJoysticks();
+  // 1 when the names of the present joysticks, in slot order, differ from the set the
+  // preferences kept (none when there is no record; a damaged record differs), else 0. The
+  // present set is kept in their place.
+  virtual int32_t CheckJoysticksChanged();
+  // The service of every active frame, given the milliseconds of the current frame-rate
+  // window: polls every present joystick while flying.
+  virtual void IdleUpdate(uint32_t elapsedMs);
   // Reads the switches of gCommandLine: "w" windowed, "d" the debug console.
   virtual uint32_t ProcessCommandLine();
   // 1 when the desktop is wider than 640, taller than 480 and at 8 bits per pixel.
