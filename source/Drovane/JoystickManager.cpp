@@ -68,7 +68,7 @@ int32_t JoystickManager::FindDevice(const std::string& name, int32_t* pSlot) con
 }
 
 int32_t JoystickManager::ScaleAxis(uint32_t raw) const {
-  return static_cast<int32_t>(mRangeMin + MulDiv(Span(mRangeMin, mRangeVod), raw, kRawAxisMax));
+  return static_cast<int32_t>(mRangeMin + MulDiv(Span(mRangeMin, mRangeMax), raw, kRawAxisMax));
 }
 
 bool JoystickManager::ReadState(int32_t slot, uint32_t flags, int32_t useLastPoll,
@@ -100,7 +100,7 @@ int32_t JoystickManager::GetAxis(int32_t slot, int32_t axis, int32_t useLastPoll
 int32_t JoystickManager::GetAxisDirection(int32_t slot, int32_t axis, int32_t useLastPoll) const {
   int32_t value = 0;
   if (!ReadAxis(slot, axis, useLastPoll, value)) return 0;
-  int64_t quarter = Span(mRangeMin, mRangeVod) >> 2;
+  int64_t quarter = Span(mRangeMin, mRangeMax) >> 2;
   if (value < mRangeCenter - quarter) return -1;
   if (value > mRangeCenter + quarter) return 1;
   return 0;
@@ -140,6 +140,6 @@ int32_t JoystickManager::SetThreshold(int32_t slot, uint32_t threshold) {
 
 void JoystickManager::SetRange(int32_t minimum, int32_t maximum) {
   mRangeMin = minimum;
-  mRangeVod = maximum;
+  mRangeMax = maximum;
   mRangeCenter = static_cast<int32_t>(minimum + Span(minimum, maximum) / 2);
 }

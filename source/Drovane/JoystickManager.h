@@ -47,7 +47,7 @@ public:
   // The system id of a present slot; -1 for any other.
   int32_t DeviceId(int32_t slot) const { return IsPresent(slot) ? mDeviceIds[slot] : -1; }
   int32_t RangeMin() const { return mRangeMin; }
-  int32_t RangeMax() const { return mRangeVod; }
+  int32_t RangeMax() const { return mRangeMax; }
   int32_t RangeCenter() const { return mRangeCenter; }
   int32_t DeadZone() const { return mDeadZone; }
 
@@ -62,7 +62,7 @@ private:
   uint8_t mPresent[kSlots] = {};
   int32_t mDeviceIds[kSlots] = {};
   int32_t mRangeMin = -100;
-  int32_t mRangeVod = 100;
+  int32_t mRangeMax = 100;
   int32_t mRangeCenter = 0;
   int32_t mDeadZone = 0;
   platform::JoystickCaps mCaps[kSlots];
