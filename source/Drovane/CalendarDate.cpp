@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "Drovane/WallClock.h"
 
@@ -167,16 +168,16 @@ CalendarDate CalendarDate::Previous(uint32_t weekday) const {
 
 CalendarDate CalendarDate::Previous(const char* weekdayName) const { return Previous(FindWeekday(weekdayName)); }
 
-uint32_t CalendarDate::SetPrintStyle(uint32_t style) {
-  uint32_t old = mPrintStyle;
-  mPrintStyle = style;
-  return old;
-}
+uint32_t CalendarDate::SetPrintStyle(uint32_t style) { return std::exchange(mPrintStyle, style); }
 
 char* CalendarDate::Format(char* buffer) const {
   std::ostringstream out;
   out << *this;
-  std::snprintf(buffer, kFormatSize, "%s", out.str().c_str());
+  return CopyFormatted(out.str(), buffer);
+}
+
+char* CopyFormatted(const std::string& text, char* buffer) {
+  std::snprintf(buffer, CalendarDate::kFormatSize, "%s", text.c_str());
   return buffer;
 }
 

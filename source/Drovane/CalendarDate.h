@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <string>
 
 // A calendar day held as its Julian day number (0 = no valid date), with English month and
 // weekday names and five print styles. Months are 1-12, weekdays 1 (Monday) to 7 (Sunday).
@@ -67,6 +68,10 @@ protected:
   uint32_t mJulianDay = 0;
   uint32_t mPrintStyle = 0;
 };
+
+// Copies a formatted text into a caller's buffer of CalendarDate::kFormatSize bytes, cut to
+// fit and NUL-terminated; returns the buffer.
+char* CopyFormatted(const std::string& text, char* buffer);
 
 const CalendarDate& Min(const CalendarDate& a, const CalendarDate& b);
 const CalendarDate& Max(const CalendarDate& a, const CalendarDate& b);

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
 #include "Drovane/WallClock.h"
 
@@ -85,17 +86,12 @@ uint32_t DateTime::LocalSeconds() const {
 
 CalendarDate DateTime::LocalDate() const { return CalendarDate::FromJulianDay(LocalSeconds() / kDay + CalendarDate::kFirstDay); }
 
-int32_t DateTime::SetWithDate(int32_t flag) {
-  int32_t old = mWithDate;
-  mWithDate = flag;
-  return old;
-}
+int32_t DateTime::SetWithDate(int32_t flag) { return std::exchange(mWithDate, flag); }
 
 char* DateTime::Format(char* buffer) const {
   std::ostringstream out;
   out << *this;
-  std::snprintf(buffer, CalendarDate::kFormatSize, "%s", out.str().c_str());
-  return buffer;
+  return CopyFormatted(out.str(), buffer);
 }
 
 bool DateTime::IsDateInRange(const CalendarDate& date) {

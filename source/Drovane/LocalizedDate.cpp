@@ -54,8 +54,7 @@ void LocalizedDate::GetMonthNameText(std::string& text, int32_t language) const 
 }
 
 char* LocalizedDate::Format(char* buffer, int32_t language) const {
-  std::snprintf(buffer, kFormatSize, "%s", WriteLocalizedDate(*this, language ? language : mLanguage).c_str());
-  return buffer;
+  return CopyFormatted(WriteLocalizedDate(*this, language ? language : mLanguage), buffer);
 }
 
 void LocalizedDate::SetToNamedWeekday(CalendarDate& result, const char* name, int32_t language) const {

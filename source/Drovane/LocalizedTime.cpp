@@ -1,6 +1,5 @@
 #include "Drovane/LocalizedTime.h"
 
-#include <cstdio>
 #include <string>
 
 #include "Drovane/LocalizedDate.h"
@@ -10,6 +9,5 @@ char* LocalizedTime::Format(char* buffer, int32_t language) const {
   std::string text;
   if (mWithDate) text = WriteLocalizedDate(LocalDate(), shown) + " ";
   text += WriteLocalizedTime(*this, shown);
-  std::snprintf(buffer, CalendarDate::kFormatSize, "%s", text.c_str());
-  return buffer;
+  return CopyFormatted(text, buffer);
 }
