@@ -111,8 +111,13 @@ uint32_t CalendarDate::DayOfYearOfMonthStart(uint32_t month, uint32_t year) {
 
 uint32_t CalendarDate::FindMonth(const char* text) { return FindName(text, kUpperMonthNames, 12); }
 uint32_t CalendarDate::FindWeekday(const char* text) { return FindName(text, kUpperDayNames, 7); }
-const char* CalendarDate::MonthName(uint32_t month) { return month >= 1 && month <= 12 ? kMonthNames[month - 1] : nullptr; }
-const char* CalendarDate::DayName(uint32_t weekday) { return weekday >= 1 && weekday <= 7 ? kDayNames[weekday - 1] : nullptr; }
+const char* CalendarDate::MonthName(uint32_t month) {
+  return month >= 1 && month <= 12 ? kMonthNames[month - 1] : nullptr;
+}
+
+const char* CalendarDate::DayName(uint32_t weekday) {
+  return weekday >= 1 && weekday <= 7 ? kDayNames[weekday - 1] : nullptr;
+}
 
 void CalendarDate::Split(uint32_t& month, uint32_t& day, uint32_t& year) const {
   int64_t j = static_cast<int64_t>(mJulianDay) - 1721119;

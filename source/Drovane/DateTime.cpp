@@ -38,7 +38,10 @@ CalendarDate LastSundayOnOrBefore(uint32_t day, uint32_t month, uint32_t year) {
 DateTime DaylightSavingStart(uint32_t year) {
   if (year == 1974) return DateTime(CalendarDate(6u, 1u, 1974u), 2);
   if (year == 1975) return DateTime(CalendarDate(23u, 2u, 1975u), 2);
-  if (year >= 1987) return DateTime(CalendarDate::FromJulianDay(LastSundayOnOrBefore(31, 3, year).GetJulianDay() + 7), 2);
+  if (year >= 1987) {
+    uint32_t firstAprilSunday = LastSundayOnOrBefore(31, 3, year).GetJulianDay() + 7;
+    return DateTime(CalendarDate::FromJulianDay(firstAprilSunday), 2);
+  }
   return DateTime(LastSundayOnOrBefore(30, 4, year), 2);
 }
 
@@ -84,7 +87,9 @@ uint32_t DateTime::LocalSeconds() const {
   return static_cast<uint32_t>(local);
 }
 
-CalendarDate DateTime::LocalDate() const { return CalendarDate::FromJulianDay(LocalSeconds() / kDay + CalendarDate::kFirstDay); }
+CalendarDate DateTime::LocalDate() const {
+  return CalendarDate::FromJulianDay(LocalSeconds() / kDay + CalendarDate::kFirstDay);
+}
 
 int32_t DateTime::SetWithDate(int32_t flag) { return std::exchange(mWithDate, flag); }
 

@@ -65,7 +65,8 @@ TEST_P(DaylightSavingTest, SwitchesByTheRulesOfItsYear) {
   EXPECT_EQ(DateTime(start, 2, 30, 0).Seconds(), 0u);
   EXPECT_EQ(Hour(start, 3, 0), 3u);
   EXPECT_TRUE(DateTime::IsDaylightSavingTime(DateTime(start, 3, 0, 0).Seconds()));
-  EXPECT_FALSE(DateTime::IsDaylightSavingTime(DateTime(CalendarDate::FromJulianDay(start.GetJulianDay() - 1), 12, 0, 0).Seconds()));
+  CalendarDate dayBefore = CalendarDate::FromJulianDay(start.GetJulianDay() - 1);
+  EXPECT_FALSE(DateTime::IsDaylightSavingTime(DateTime(dayBefore, 12, 0, 0).Seconds()));
   CalendarDate end(c.endDay, 10u, c.year);
   EXPECT_TRUE(DateTime::IsDaylightSavingTime(DateTime(end, 0, 30, 0).Seconds()));
   EXPECT_FALSE(DateTime::IsDaylightSavingTime(DateTime(end, 3, 0, 0).Seconds()));
@@ -95,7 +96,8 @@ class ClockTextTest : public DateTimeTest, public testing::WithParamInterface<Cl
 
 TEST_P(ClockTextTest, TwelveHourClock) {
   char buffer[CalendarDate::kFormatSize];
-  EXPECT_STREQ(DateTime(CalendarDate(5u, 1u, 1996u), GetParam().hour, GetParam().minute, 7).Format(buffer), GetParam().text);
+  DateTime time(CalendarDate(5u, 1u, 1996u), GetParam().hour, GetParam().minute, 7);
+  EXPECT_STREQ(time.Format(buffer), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Times, ClockTextTest,

@@ -79,8 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
     Files, DamagedTableTest,
     testing::Values(DamageCase{"cut", Chunk(1, "one") + Chunk(2, "two").substr(0, 10), {{1, "one"}}},
                     DamageCase{"cutHeader", Chunk(1, "one") + "\x02", {{1, "one"}}},
-                    DamageCase{"overlong", Chunk(5, kLong) + Chunk(6, "six"), {{5, kLong.substr(0, 4095)}, {6, "six"}}},
-                    DamageCase{"badIds", Chunk(0xFFFFFFFF, "x") + Chunk(45000, "y") + Chunk(44999, "z"), {{44999, "z"}}},
+                    DamageCase{"overlong", Chunk(5, kLong) + Chunk(6, "six"),
+                               {{5, kLong.substr(0, 4095)}, {6, "six"}}},
+                    DamageCase{"badIds", Chunk(0xFFFFFFFF, "x") + Chunk(45000, "y") + Chunk(44999, "z"),
+                               {{44999, "z"}}},
                     DamageCase{"repeats", Chunk(9, "a") + Chunk(9, "b") + Chunk(8, "c"), {{8, "c"}, {9, "a"}}},
                     DamageCase{"shortLength", Chunk(1, "one") + Le(2) + Le(4) + Chunk(3, "three"), {{1, "one"}}},
                     DamageCase{"empty", "", {}}));

@@ -38,8 +38,10 @@ TEST_P(SwitchWordTest, TheNextWordAsTyped) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, SwitchWordTest,
-                         testing::Values(WordCase{"-l French", "l", "French"}, WordCase{"-w /L  SwissGerman -d", "l", "SwissGerman"},
+                         testing::Values(WordCase{"-l French", "l", "French"},
+                                         WordCase{"-w /L  SwissGerman -d", "l", "SwissGerman"},
                                          WordCase{"-l", "l", ""}, WordCase{"-w French", "l", ""},
-                                         WordCase{"-l German -l French", "l", "German"}, WordCase{"-lx French", "l", ""}));
+                                         WordCase{"-l German -l French", "l", "German"},
+                                         WordCase{"-lx French", "l", ""}));
 
 }  // namespace

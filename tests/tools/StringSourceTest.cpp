@@ -43,7 +43,8 @@ TEST_P(BadSourceTest, FailsNamingTheLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sources, BadSourceTest,
-    testing::Values(BadCase{"1 \"ok\"\n2 \"\xE2\x98\x83 snowman\"\n", "line 2: a character Windows-1252 does not have at byte 1 of the text"},
+    testing::Values(BadCase{"1 \"ok\"\n2 \"\xE2\x98\x83 snowman\"\n",
+                            "line 2: a character Windows-1252 does not have at byte 1 of the text"},
                     BadCase{"1 \"bad \xC3\"\n", "line 1: a character Windows-1252 does not have at byte 5 of the text"},
                     BadCase{"1 \"a\"\n1 \"b\"\n", "line 2: id 1 is given twice"},
                     BadCase{"45000 \"x\"\n", "line 1: id 45000 is outside the table"},

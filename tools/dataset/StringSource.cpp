@@ -24,8 +24,8 @@ bool ReadQuoted(const std::string& line, size_t position, std::string& text, std
   text.clear();
   for (size_t i = position + 1; i < line.size(); ++i) {
     if (line[i] == '"') {
-      if (line.find_first_not_of(" \t\r", i + 1) != std::string::npos) return error = "text after the closing quote", false;
-      return true;
+      if (line.find_first_not_of(" \t\r", i + 1) == std::string::npos) return true;
+      return error = "text after the closing quote", false;
     }
     if (line[i] != '\\') {
       text += line[i];
