@@ -112,7 +112,7 @@ uint32_t CGameApp::ProcessCommandLine() {
 // Any language of the table may be chosen by name, even one without texts of its own.
 void CGameApp::ChooseLanguage(const std::string& name) {
   int32_t language = 0;
-  if (!FindLanguageByName(name, language) || !IsLanguageAvailable(language)) {
+  if (!FindLanguageByName(name, language) || language > kLanguageCount || !IsLanguageAvailable(language)) {
     DebugPrintf("Unknown language \"%s\" on the command line; the language stays as it was.\n", name.c_str());
     return;
   }
