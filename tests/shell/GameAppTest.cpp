@@ -149,6 +149,7 @@ protected:
 TEST_F(LanguageStartupTest, ALocaleWithoutTextsStartsInEnglish) {
   for (const char* locale : {"en_GB.UTF-8", "de_DE.UTF-8"}) {
     ScopedEnvironment lang("LANG", locale);
+    app.reset();
     app = std::make_unique<CGameApp>();
     ASSERT_EQ(app->Startup(), 0u);
     EXPECT_EQ(app->mLanguage, 1) << locale;
@@ -167,6 +168,7 @@ TEST_F(LanguageStartupTest, TheLanguageSwitchTakesTheNameAsSpelt) {
   EXPECT_EQ(app->mWindowedSwitch, 1);
   EXPECT_EQ(LocalizedString(3), "Are you sure you want to quit?(!)");
 
+  app.reset();
   app = std::make_unique<CGameApp>();
   StoreCommandLine("-l french");
   ASSERT_EQ(app->Startup(), 0u);
