@@ -55,6 +55,23 @@ size_t DecodeUtf8(const std::string& text, size_t position, uint32_t& codePoint)
 
 }  // namespace
 
+bool Utf8ToWindows1252Exact(const std::string& utf8, std::string& out, size_t& badOffset) {
+  out.clear();
+  size_t position = 0;
+  while (position < utf8.size()) {
+    uint32_t codePoint = 0;
+    size_t length = DecodeUtf8(utf8, position, codePoint);
+    uint8_t character = codePoint < 0x80 ? static_cast<uint8_t>(codePoint) : ToWindows1252(codePoint);
+    if (length == 0 || (character == 0 && codePoint != 0)) {
+      badOffset = position;
+      return false;
+    }
+    out += static_cast<char>(character);
+    position += length;
+  }
+  return true;
+}
+
 std::string Utf8ToWindows1252(const std::string& utf8) {
   std::string result;
   size_t position = 0;

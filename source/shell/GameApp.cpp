@@ -7,8 +7,11 @@
 #include "Drovane/ErrorReport.h"
 #include "Drovane/JoystickManager.h"
 #include "Drovane/JoystickSetRecord.h"
+#include "Drovane/LanguageFromLocale.h"
+#include "Drovane/Languages.h"
 #include "Drovane/MainWindow.h"
 #include "Drovane/ProgramEntry.h"
+#include "Drovane/StringTable.h"
 #include "platform/Display.h"
 #include "platform/MessageQueue.h"
 #include "platform/Process.h"
@@ -74,8 +77,11 @@ uint32_t CGameApp::Startup() {
   DebugPrintf("Halvorine Startup...\n\n");
   if (gInstallDirectory.empty()) DebugPrintf("No install directory in the program's path \"%s\".\n", modulePath.c_str());
   gDataPaths.SetRoots(gInstallDirectory, platform::SecondDataRoot());
+  LoadStringTable();
+  mLanguage = StartingLanguage();
   LoadPreferences();
   ProcessCommandLine();
+  SetLanguage();
   if (mDebugConsoleSwitch) {
     gpDebugConsole->Show();
   } else {
@@ -97,11 +103,33 @@ uint32_t CGameApp::ProcessCommandLine() {
       mWindowedSwitch = 1;
     } else if (name == "d") {
       mDebugConsoleSwitch = 1;
+    } else if (name == "l") {
+      ChooseLanguage(FindCommandLineSwitchWord(gCommandLine, "l"));
     } else {
       DebugPrintf("Unknown command-line switch \"%s\".\n", name.c_str());
     }
   }
   return 0;
+}
+
+// Any language of the table may be chosen by name, even one without texts of its own.
+void CGameApp::ChooseLanguage(const std::string& name) {
+  int32_t language = 0;
+  if (!FindLanguageByName(name, language) || language > kLanguageCount || !IsLanguageAvailable(language)) {
+    DebugPrintf("Unknown language \"%s\" on the command line; the language stays as it was.\n", name.c_str());
+    return;
+  }
+  mLanguage = language;
+}
+
+void CGameApp::SetLanguage() { SetCurrentLanguage(mLanguage); }
+
+// Every text comes from the table, the error reports' included; without it they show
+// their marked fallbacks.
+void CGameApp::LoadStringTable() {
+  std::string path = StringTablePath();
+  if (!gStringTable.Load(path)) DebugPrintf("The string table \"%s\" could not be read.\n", path.c_str());
+  SetErrorTextLookup(FindString);
 }
 
 int32_t CGameApp::IsDesktopModeUsable() const {

@@ -65,8 +65,11 @@ public:
   // The service of every active frame, given the milliseconds of the current frame-rate
   // window: polls every present joystick while flying.
   virtual void IdleUpdate(uint32_t elapsedMs);
-  // Reads the switches of gCommandLine: "w" windowed, "d" the debug console.
+  // Reads the switches of gCommandLine: "w" windowed, "d" the debug console, "l NAME" the
+  // language of that name (as the language table spells it).
   virtual uint32_t ProcessCommandLine();
+  // Makes the configured language the framework's current language.
+  virtual void SetLanguage();
   // 1 when the desktop is wider than 640, taller than 480 and at 8 bits per pixel.
   virtual int32_t IsDesktopModeUsable() const;
   virtual uint32_t RunMode();
@@ -102,6 +105,8 @@ public:
   DisplayRecord mCurrentMode;
   int32_t mDebugConsoleSwitch = 0;
   int32_t mWindowedSwitch = 0;
+  // The configured language: the locale's at start-up, or the one the command line names.
+  int32_t mLanguage = 1;
   std::vector<int32_t> mModeStack;
   int32_t mRedraw = 0;
   float mFrameRate = 10.0f;
@@ -111,6 +116,8 @@ public:
 private:
   void ChooseDisplayConfiguration();
   void StartLiveTuning();
+  void LoadStringTable();
+  void ChooseLanguage(const std::string& name);
 
   bool mPrefsLoaded = false;
 

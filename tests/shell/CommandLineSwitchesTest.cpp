@@ -23,4 +23,25 @@ INSTANTIATE_TEST_SUITE_P(Lines, CommandLineSwitchesTest,
                                          SwitchCase{"city.mv2 -w", {"w"}}, SwitchCase{"- / \\", {}},
                                          SwitchCase{"-wd", {"wd"}}, SwitchCase{"w d", {}}));
 
+struct WordCase {
+  const char* line;
+  const char* name;
+  const char* word;
+};
+
+void PrintTo(const WordCase& c, std::ostream* os) { *os << '"' << c.line << "\" " << c.name; }
+
+class SwitchWordTest : public testing::TestWithParam<WordCase> {};
+
+TEST_P(SwitchWordTest, TheNextWordAsTyped) {
+  EXPECT_EQ(FindCommandLineSwitchWord(GetParam().line, GetParam().name), GetParam().word);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, SwitchWordTest,
+                         testing::Values(WordCase{"-l French", "l", "French"},
+                                         WordCase{"-w /L  SwissGerman -d", "l", "SwissGerman"},
+                                         WordCase{"-l", "l", ""}, WordCase{"-w French", "l", ""},
+                                         WordCase{"-l German -l French", "l", "German"},
+                                         WordCase{"-lx French", "l", ""}));
+
 }  // namespace

@@ -7,6 +7,9 @@
 #include "Drovane/Arena.h"
 #include "Drovane/DataPaths.h"
 #include "Drovane/DebugConsole.h"
+#include "Drovane/LanguageStrings.h"
+#include "Drovane/Languages.h"
+#include "Drovane/StringTable.h"
 #include "Drovane/PrefsFile.h"
 #include "Drovane/MainWindow.h"
 #include "Drovane/ProgramEntry.h"
@@ -92,6 +95,75 @@ TEST_F(GameAppTest, UnknownSwitchesAreLoggedAndIgnored) {
   bool logged = false;
   for (const std::string& line : gpDebugConsole->Log()) logged |= line.find("\"x\"") != std::string::npos;
   EXPECT_TRUE(logged);
+}
+
+// Start-up with a data set whose table has language 1's texts and the names of languages
+// 2 to 4, but no texts of theirs.
+class LanguageStartupTest : public GameAppTest {
+protected:
+  void SetUp() override {
+    GameAppTest::SetUp();
+    StringTable table;
+    for (auto [id, text] : std::initializer_list<std::pair<uint32_t, const char*>>{
+             {0, "English"}, {1, "English"}, {2, "english"}, {3, "Are you sure you want to quit?"},
+             {1000, "UKEnglish"}, {2000, "French"}, {3000, "German"}})
+      table.Add(id, text);
+    files.folder.MakeFolder("data");
+    ASSERT_TRUE(table.Save(files.folder.Game("data/strings.tbl")));
+  }
+  void TearDown() override {
+    GameAppTest::TearDown();
+    SetCurrentLanguage(1);
+    gStringTable.Clear();
+  }
+
+  bool Logged(const std::string& part) const {
+    for (const std::string& line : gpDebugConsole->Log())
+      if (line.find(part) != std::string::npos) return true;
+    return false;
+  }
+
+  ScopedEnvironment all{"LC_ALL", nullptr};
+  ScopedEnvironment messages{"LC_MESSAGES", nullptr};
+};
+
+TEST_F(LanguageStartupTest, ALocaleWithoutTextsStartsInEnglish) {
+  for (const char* locale : {"en_GB.UTF-8", "de_DE.UTF-8"}) {
+    ScopedEnvironment lang("LANG", locale);
+    app.reset();
+    app = std::make_unique<CGameApp>();
+    ASSERT_EQ(app->Startup(), 0u);
+    EXPECT_EQ(app->mLanguage, 1) << locale;
+    EXPECT_EQ(CurrentLanguage(), 1) << locale;
+    EXPECT_EQ(LocalizedString(3), "Are you sure you want to quit?") << locale;
+    EXPECT_TRUE(Logged("which has no texts of its own")) << locale;
+  }
+}
+
+TEST_F(LanguageStartupTest, TheLanguageSwitchTakesTheNameAsSpelt) {
+  ScopedEnvironment lang("LANG", "C");
+  StoreCommandLine("-w -L French");
+  ASSERT_EQ(app->Startup(), 0u);
+  EXPECT_EQ(app->mLanguage, 3);
+  EXPECT_EQ(CurrentLanguage(), 3);
+  EXPECT_EQ(app->mWindowedSwitch, 1);
+  EXPECT_EQ(LocalizedString(3), "Are you sure you want to quit?(!)");
+
+  app.reset();
+  app = std::make_unique<CGameApp>();
+  StoreCommandLine("-l french");
+  ASSERT_EQ(app->Startup(), 0u);
+  EXPECT_EQ(app->mLanguage, 1);
+  EXPECT_EQ(CurrentLanguage(), 1);
+  EXPECT_TRUE(Logged("Unknown language \"french\""));
+  EXPECT_FALSE(Logged("Unknown command-line switch"));
+}
+
+TEST_F(LanguageStartupTest, WithoutATableTextsAreMarked) {
+  files.folder.Write("data/strings.tbl", "");
+  ASSERT_EQ(app->Startup(), 0u);
+  EXPECT_TRUE(Logged("could not be read"));
+  EXPECT_EQ(LocalizedString(3), "(!)");
 }
 
 struct DisplayCase {
