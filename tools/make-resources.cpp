@@ -7,6 +7,7 @@
 
 #include "Drovane/RecordFile.h"
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 #include "platform/ProgramResources.h"
 #include "platform/Process.h"
 

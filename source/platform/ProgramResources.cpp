@@ -5,6 +5,7 @@
 
 #include "platform/ByteOrder.h"
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 #include "platform/Process.h"
 
 namespace platform {

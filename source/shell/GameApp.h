@@ -50,10 +50,12 @@ public:
   uint32_t RunFrame() override;
   uint32_t FinishGame() override;
 
-  // Reads the preferences file "tarvid.cfg" from the written-files folder; a missing or
-  // damaged file leaves the store empty.
+  // Reads the preferences file "tarvid.cfg" from the written-files folder (else the
+  // program's folder); a missing or damaged file leaves the store empty, and a damaged one in
+  // the written-files folder is kept aside as "tarvid.cfg.damaged".
   virtual void LoadPreferences();
-  // Writes the preferences file; the old one stays when the write fails.
+  // Writes the preferences file into the written-files folder when the file was read whole
+  // or missing, or the store changed since; the old one stays when the write fails.
   virtual void SavePreferences();
   // Reads the switches of gCommandLine: "w" windowed, "d" the debug console.
   virtual uint32_t ProcessCommandLine();
@@ -102,7 +104,10 @@ private:
   void ChooseDisplayConfiguration();
   void StartLiveTuning();
 
-  bool mPrefsLoaded = false;
+  // When the preferences are written back at the end.
+  enum class PrefsSaving { kNotRead, kAlways, kWhenChanged, kNever };
+  PrefsSaving mPrefsSaving = PrefsSaving::kNotRead;
+  uint64_t mPrefsChangesAtLoad = 0;
 
   std::unique_ptr<GameCommander> mpGameCommander;
 };

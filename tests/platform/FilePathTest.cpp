@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 #include "platform/FilePath.h"
 #include "support/TempFolder.h"
 
@@ -46,8 +47,8 @@ TEST_F(FilePathTest, RelativePathsResolveFromTheCurrentFolder) {
 
 TEST_F(FilePathTest, OpeningAndTestingFollowTheResolution) {
   folder.Write("Sound/Boom.WAV", "abc");
-  EXPECT_TRUE(platform::FileExists(folder.Game("sound\\boom.wav")));
-  EXPECT_FALSE(platform::FileExists(folder.Game("sound")));
+  EXPECT_TRUE(platform::RegularFileExists(folder.Game("sound\\boom.wav")));
+  EXPECT_FALSE(platform::RegularFileExists(folder.Game("sound")));
   EXPECT_TRUE(platform::FolderExists(folder.Game("SOUND")));
   int handle = platform::OpenFile(folder.Game("SOUND\\BOOM.wav"), platform::kFileRead);
   ASSERT_GE(handle, 0);

@@ -2,7 +2,6 @@
 
 #include <csignal>
 #include <string>
-#include <thread>
 
 #include "Drovane/Arena.h"
 #include "Drovane/DataPaths.h"
@@ -12,11 +11,11 @@
 #include "Drovane/ProgramEntry.h"
 #include "platform/Clock.h"
 #include "platform/MessageQueue.h"
+#include "platform/UserSignal.h"
 #include "platform/VirtualKeys.h"
 #include "platform/Window.h"
 #include "game/P3Tweak.h"
 #include "game/P3WorldLoading.h"
-#include "platform/WrittenFiles.h"
 #include "shell/GameApp.h"
 #include "support/TempFolder.h"
 
@@ -24,21 +23,19 @@ using namespace platform;
 
 namespace {
 
-// Keeps what the game reads and writes inside a temporary folder: the program's folder
-// counts as not writable, so written files go to "<temp>/xdg/halvorine", and the data set
-// is "<temp>/data".
+// Keeps what the game reads and writes inside a temporary folder: written files go to
+// "<temp>/xdg/halvorine", and the data set is "<temp>/data".
 class IsolatedFiles {
 public:
   IsolatedFiles()
-      : mXdg("XDG_DATA_HOME", folder.System("xdg").c_str()),
-        mData("HALVORINE_DATA", folder.System("data").c_str()) {
-    SetWritableCheck([](const std::string&) { return false; });
-  }
-  ~IsolatedFiles() { SetWritableCheck({}); }
+      : mWrite("HALVORINE_WRITE", nullptr),
+        mXdg("XDG_DATA_HOME", folder.System("xdg").c_str()),
+        mData("HALVORINE_DATA", folder.System("data").c_str()) {}
 
   TempFolder folder;
 
 private:
+  ScopedEnvironment mWrite;
   ScopedEnvironment mXdg;
   ScopedEnvironment mData;
 };
@@ -314,6 +311,7 @@ class LiveTuningTest : public GameAppTest {
 protected:
   void SetUp() override {
     GameAppTest::SetUp();
+    InstallUserSignalHandler();
     StoreCommandLine("-w");
     app->Startup();
     ASSERT_EQ(app->PrepareGame(), 0u);
@@ -348,13 +346,21 @@ TEST_F(LiveTuningTest, ConsoleCommandRereadsTheSections) {
   EXPECT_EQ(speed, 0x28000);
 }
 
-TEST_F(LiveTuningTest, ReloadWaitsForTheWorldLoadingThread) {
+TEST_F(LiveTuningTest, ReloadDuringAWorldLoadRunsOnTheFirstFrameAfter) {
   std::unique_lock loading(WorldLoadingMutex());
-  std::thread reload([] { TweakLiveReload(); });
+  gpDebugConsole->TypeInput("tweak\n");
+  DispatchPending();  // returns at once: the loop goes on
+  EXPECT_EQ(speed, 0);
+  app->RunFrame();
   EXPECT_EQ(speed, 0);  // still loading: nothing read
   loading.unlock();
-  reload.join();
+  app->RunFrame();
   EXPECT_EQ(speed, 0x28000);
+  EXPECT_EQ(gpDebugConsole->Log().back(),
+            "Tuning read from " + files.folder.Game("data\\tweak\\pel3d.twk") + ": 1 sections.\n");
+  speed = 0;
+  app->RunFrame();  // read once only
+  EXPECT_EQ(speed, 0);
 }
 
 }  // namespace
