@@ -3,6 +3,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -10,6 +11,7 @@
 
 #include "Drovane/DebugConsole.h"
 #include "Drovane/DebugLog.h"
+#include "platform/UserSignal.h"
 #include "support/ControllingTerminal.h"
 
 namespace {
@@ -111,6 +113,7 @@ TEST(DebugConsole, ShowWritesTheLogAndThenEachLine) {
   console.Hide();
   console.AddLine("hidden");
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "before\nafter\n");
+  EXPECT_EQ(console.Log().back(), "hidden");  // logged, though not shown
   EXPECT_EQ(console.CreateConsoleWindow("Debug"), 1);
   EXPECT_EQ(console.CreateConsoleWindow("Debug"), 0);
 }
@@ -152,11 +155,26 @@ TEST(DebugConsole, EveryCompleteLineRunsInOrder) {
 TEST(DebugLog, PrintfIsBoundedAndDroppedWithoutConsole) {
   DestroyDebugConsole();
   DebugPrintf("nobody listens");
-  SaveDebugLog(testing::TempDir() + "never.txt");
+  std::string never = testing::TempDir() + "never.txt";
+  std::remove(never.c_str());
+  SaveDebugLog(never);
+  EXPECT_FALSE(std::ifstream(never).is_open());
   CreateDebugConsole();
+  PollDebugConsole();
+  EXPECT_TRUE(gpDebugConsole->Log().empty());  // the line before the console is gone
   std::string longText(1000, 'x');
   DebugPrintf("%s", longText.c_str());
   EXPECT_EQ(gpDebugConsole->Log().back(), std::string(255, 'x'));
+  DestroyDebugConsole();
+}
+
+TEST(DebugLog, DroppedUserSignalIsSaid) {
+  CreateDebugConsole();
+  platform::InstallUserSignalHandler();
+  platform::RouteUserSignal(platform::kNoWindow, 0);
+  std::raise(SIGUSR1);
+  PollDebugConsole();
+  EXPECT_EQ(gpDebugConsole->Log().back(), "SIGUSR1 dropped: live tuning is not running.\n");
   DestroyDebugConsole();
 }
 
