@@ -86,6 +86,8 @@ public:
 
   // Whether a bad chunk header was met.
   bool HasError() const { return mError; }
+  // The header as read by OpenForRead or written by OpenForWrite.
+  const RecordFileHeader& GetHeader() const { return mHeader; }
   int GetMode() const { return mMode; }
 
 private:
