@@ -73,6 +73,7 @@ public:
   // mask (1 Shift, 2 Control, 4 Alt); mouse positions are in picture coordinates and
   // buttons are 1 left, 2 right. Nothing takes them yet: the window manager and the
   // command maps that do are still to come.
+  // WM_KEYDOWN and WM_SYSKEYDOWN, through GameCommander::OnKeyDown.
   virtual int32_t OnKeyDown(uint32_t key, uint32_t modifiers);
   virtual int32_t OnKeyUp(uint32_t key, uint32_t modifiers);
   virtual int32_t OnCharacter(uint32_t code);
