@@ -11,6 +11,7 @@
 #include "Drovane/DataPaths.h"
 #include "Drovane/DebugLog.h"
 #include "game/P3WorldLoading.h"
+#include "platform/FileHandle.h"
 #include "platform/ProfileFile.h"
 #include "platform/RegisteredMessages.h"
 
@@ -194,7 +195,12 @@ void TweakLiveReload() {
   gReloadPending = false;
   size_t held = TweakReadAllSections(kTweakFileName);
   TweakAfterReload();
-  DebugPrintf("Tuning read from %s: %zu sections.\n", TuningPath(kTweakFileName).c_str(), held);
+  std::string path = TuningPath(kTweakFileName);
+  if (platform::RegularFileExists(path)) {
+    DebugPrintf("Tuning read from %s: %zu sections.\n", path.c_str(), held);
+  } else {
+    DebugPrintf("No tuning file %s: nothing was read.\n", path.c_str());
+  }
 }
 
 bool TweakReloadPending() {

@@ -303,6 +303,10 @@ struct UnreadablePrefs {
   std::string bytes;  // for a regular file
 };
 
+void PrintTo(const UnreadablePrefs& prefs, std::ostream* out) {
+  *out << prefs.name;
+}
+
 std::string RandomBytes() {
   std::string bytes;
   for (uint32_t i = 0, x = 7; i < 300; ++i, x = x * 1103515245u + 12345u) bytes += static_cast<char>(x >> 16);
@@ -462,6 +466,10 @@ TEST_F(LiveTuningTest, ReloadDuringAWorldLoadRunsOnTheFirstFrameAfter) {
   speed = 0;
   app->RunFrame();  // read once only
   EXPECT_EQ(speed, 0);
+  std::filesystem::remove(files.folder.System("data/tweak/PEL3D.TWK"));
+  TweakLiveReload();
+  EXPECT_EQ(gpDebugConsole->Log().back(),
+            "No tuning file " + files.folder.Game("data\\tweak\\pel3d.twk") + ": nothing was read.\n");
 }
 
 }  // namespace
