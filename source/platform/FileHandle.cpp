@@ -58,7 +58,7 @@ int KeepRegularFile(int handle) {
 
 int OpenFile(const std::string& gamePath, uint32_t flags, int permission) {
   std::string path = ResolvePath(gamePath);
-  if (path.empty()) return Fail("name too long");
+  if (path.empty()) return Fail("empty name");
   mode_t mode = static_cast<mode_t>(permission) & 0777;
   int handle = open(path.c_str(), SystemFlags(flags), mode);
   if (handle < 0 && errno == ENOENT && (flags & kFileCreate) && CreateUserDataFolderFor(path))
