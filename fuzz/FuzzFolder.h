@@ -1,6 +1,7 @@
 #pragma once
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -23,14 +24,15 @@ inline const std::string& FuzzFolder() {
   return folder;
 }
 
-// Puts the fuzzer's bytes into a file of the fuzz folder.
+// Puts the fuzzer's bytes into a file of the fuzz folder (a relative path in the game's
+// form) and returns its path. A file that cannot be written stops the run: every input
+// after it would test nothing.
 inline std::string WriteFuzzFile(const std::string& relative, const uint8_t* data, size_t size) {
   std::string path = FuzzFolder() + relative;
   platform::MakeFolders(path.substr(0, path.rfind('\\') + 1));
   int handle = platform::OpenFile(path, platform::kFileWrite | platform::kFileCreate | platform::kFileTruncate);
-  if (handle >= 0) {
-    platform::WriteFile(handle, data, size);
-    platform::CloseFile(handle);
-  }
+  if (handle < 0) std::abort();
+  bool written = platform::WriteFile(handle, data, size) == static_cast<int64_t>(size);
+  if (platform::CloseFile(handle) != 0 || !written) std::abort();
   return path;
 }

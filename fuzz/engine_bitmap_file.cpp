@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "FuzzFile.h"
+#include "FuzzEngine.h"
 #include "pel3d/Bitmap.h"
 #include "pel3d/BitmapTable.h"
 #include "pel3d/ResourceGroup.h"

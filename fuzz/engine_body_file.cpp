@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "FuzzFile.h"
+#include "FuzzEngine.h"
 #include "pel3d/Body.h"
 #include "pel3d/BodyCopy.h"
 #include "pel3d/BodyGroup.h"

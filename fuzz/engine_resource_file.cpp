@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "FuzzFile.h"
+#include "FuzzEngine.h"
 #include "pel3d/CmapDirectory.h"
 #include "pel3d/ColourMap.h"
 #include "pel3d/GeomDirectory.h"

@@ -1,12 +1,13 @@
-// The program's resource file on arbitrary bytes.
+// The program's resource file, read by the record-file reader, on arbitrary bytes.
 #include <cstdint>
 #include <string>
 
-#include "platform/ProgramResources.h"
+#include "Drovane/ProgramResourceTable.h"
+#include "FuzzFolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  platform::ResourceTable table;
+  ResourceTable table;
   std::string error;
-  platform::ParseResourceFile(data, size, table, error);
+  ReadResourceFile(WriteFuzzFile("halvorine.res", data, size), table, error);
   return 0;
 }

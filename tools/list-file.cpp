@@ -1,53 +1,67 @@
 // Lists a record file (creator, type, version and every chunk's tag and length) or prints a
 // tuning file's sections: how a person checks a saved game, the preferences or tuning.
+// Exits 0 only for a file it could read whole; 1 for a file it could not read, a damaged
+// record file or one that is neither kind; 2 for a wrong command line.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <string_view>
 
 #include "Drovane/RecordFile.h"
 #include "platform/FileHandle.h"
 #include "platform/ProfileFile.h"
 #include "platform/Process.h"
+#include "platform/WholeFile.h"
 
 namespace {
+
+char Printable(uint8_t c) {
+  return c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '.';
+}
 
 // A code as the game names it, first character first; '.' for bytes that do not print.
 std::string CodeText(uint32_t code) {
   std::string text;
-  for (int shift = 24; shift >= 0; shift -= 8) {
-    char c = static_cast<char>(code >> shift);
-    text += c >= 0x20 && c < 0x7F ? c : '.';
-  }
+  for (int shift = 24; shift >= 0; shift -= 8) text += Printable(static_cast<uint8_t>(code >> shift));
   return text;
 }
 
-bool StartsLikeARecordFile(const std::string& path) {
-  int handle = platform::OpenFile(path, platform::kFileRead);
-  if (handle < 0) return false;
-  char magic[4] = {};
-  bool record = platform::ReadFile(handle, magic, 4) == 4 && std::string(magic, 4) == "VIFF";
-  platform::CloseFile(handle);
-  return record;
+// The four bytes of a code in the order the file holds them.
+std::string DiskText(uint32_t code) {
+  std::string text;
+  for (int shift = 0; shift < 32; shift += 8) text += Printable(static_cast<uint8_t>(code >> shift));
+  return text;
 }
 
-int ListRecordFile(const std::string& path) {
+void PrintHeaderCode(const char* field, uint32_t code) {
+  std::printf("%-8s %s on disk (code %s, 0x%08X)\n", field, DiskText(code).c_str(), CodeText(code).c_str(), code);
+}
+
+int ListRecordFile(const std::string& path, int64_t size) {
+  if (size < RecordFile::kHeaderSize) {
+    std::printf("damaged: header cut short (%lld of %d bytes)\n", static_cast<long long>(size),
+                RecordFile::kHeaderSize);
+    return 1;
+  }
   RecordFile file(path.c_str());
   if (!file.OpenForRead()) {
     std::printf("cannot be read as a record file\n");
     return 1;
   }
-  std::printf("creator  %s (0x%08X)\n", CodeText(file.GetCreator()).c_str(), file.GetCreator());
-  std::printf("type     %s (0x%08X)\n", CodeText(file.GetFileType()).c_str(), file.GetFileType());
+  PrintHeaderCode("creator", file.GetCreator());
+  PrintHeaderCode("type", file.GetFileType());
   std::printf("version  0x%X\n", file.GetTypeVersion());
-  std::printf("length   %lld%s\n", static_cast<long long>(file.GetLength()),
-              file.IsComplete() ? "" : " (differs from the header: not closed properly)");
+  bool complete = file.IsComplete();
+  std::printf("length   %lld%s\n", static_cast<long long>(size),
+              complete ? "" : " (differs from the header's length field: not closed properly)");
   uint32_t count = 0;
   for (bool more = file.GetChunkLength() > 0; more; more = file.NextChunk(), ++count)
     std::printf("chunk %4u  %s (0x%08X)  length %d\n", file.GetChunkIndex(), CodeText(file.GetChunkTag()).c_str(),
                 file.GetChunkTag(), file.GetChunkLength());
   std::printf("%u chunks\n", count);
-  if (!file.HasError()) return 0;
-  std::printf("damaged: the chunk after the last one listed has a bad header\n");
-  return 1;
+  if (file.HasError()) std::printf("damaged: the chunk after the last one listed has a bad header\n");
+  return complete && !file.HasError() ? 0 : 1;
 }
 
 void PrintValue(const platform::ProfileFile& file, const std::string& section, int32_t i) {
@@ -58,26 +72,54 @@ void PrintValue(const platform::ProfileFile& file, const std::string& section, i
               type ? type->c_str() : "(missing: integer)");
 }
 
-int PrintTuningFile(const std::string& path) {
+void PrintSection(const platform::ProfileFile& file, const std::string& name) {
+  std::printf("[%s]\n", name.c_str());
+  if (const std::string* redirect = file.Find(name, "Redirect")) std::printf("  redirected to %s\n", redirect->c_str());
+  int32_t count = file.GetInt(name, "NumCtrl", -102);
+  if (count == -102) {
+    std::printf("  no NumCtrl: the section is not read\n");
+    return;
+  }
+  std::printf("  NumCtrl %d%s\n", count, count < 0 ? " (ignored)" : "");
+  for (int32_t i = 0; i < count && i < 50; ++i) PrintValue(file, name, i);
+  if (count > 50) std::printf("  (values beyond 50 are never read)\n");
+}
+
+// A tuning file is text with at least one section; anything else is neither kind.
+int PrintTuningFile(const std::string& text) {
   platform::ProfileFile file;
-  if (!file.Load(path)) {
-    std::printf("cannot be read\n");
+  file.Parse(text);
+  if (file.Sections().empty()) {
+    std::printf("neither a record file nor a tuning file\n");
     return 1;
   }
-  for (const platform::ProfileFile::Section& section : file.Sections()) {
-    std::printf("[%s]\n", section.name.c_str());
-    if (const std::string* redirect = file.Find(section.name, "Redirect"))
-      std::printf("  redirected to %s\n", redirect->c_str());
-    int32_t count = file.GetInt(section.name, "NumCtrl", -102);
-    if (count == -102) {
-      std::printf("  no NumCtrl: the section is not read\n");
-      continue;
-    }
-    std::printf("  NumCtrl %d%s\n", count, count < 0 ? " (ignored)" : "");
-    for (int32_t i = 0; i < count && i < 50; ++i) PrintValue(file, section.name, i);
-    if (count > 50) std::printf("  (values beyond 50 are never read)\n");
-  }
+  for (const platform::ProfileFile::Section& section : file.Sections()) PrintSection(file, section.name);
   return 0;
+}
+
+// A record file's header begins "VIFF"; a file cut inside those bytes is one too.
+bool StartsLikeARecordFile(std::string_view start) {
+  return !start.empty() && std::string_view("VIFF").starts_with(start.substr(0, 4));
+}
+
+bool Fail(const char* path, const std::string& reason) {
+  std::fprintf(stderr, "%s: %s\n", path, reason.c_str());
+  return false;
+}
+
+// The file's size and first four bytes; false, with the path and the reason, when it
+// cannot be read.
+bool ReadStart(const char* argument, const std::string& path, int64_t& size, std::string& start) {
+  int handle = platform::OpenFile(path, platform::kFileRead);
+  if (handle < 0) return Fail(argument, platform::LastFileFailure());
+  size = platform::FileLength(handle);
+  start.resize(4);
+  int64_t got = platform::ReadFile(handle, start.data(), start.size());
+  int error = errno;
+  platform::CloseFile(handle);
+  if (size < 0 || got < 0) return Fail(argument, std::strerror(error));
+  start.resize(static_cast<size_t>(got));
+  return true;
 }
 
 }  // namespace
@@ -89,5 +131,14 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::string path = platform::ToGamePath(argv[1]);
-  return StartsLikeARecordFile(path) ? ListRecordFile(path) : PrintTuningFile(path);
+  int64_t size = 0;
+  std::string start;
+  if (!ReadStart(argv[1], path, size, start)) return 1;
+  if (StartsLikeARecordFile(start)) return ListRecordFile(path, size);
+  std::string text;
+  if (!platform::ReadWholeFile(path, text, platform::ProfileFile::kMaxFileSize)) {
+    Fail(argv[1], "larger than a tuning file can be (16 MB), or unreadable");
+    return 1;
+  }
+  return PrintTuningFile(text);
 }

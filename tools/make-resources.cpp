@@ -1,5 +1,6 @@
 // Writes the program's resource file: a record file with one chunk per resource, tagged
-// with the resource's id. Arguments: the output file, then ID=FILE pairs.
+// with the resource's id. Arguments: the output file, then ID=FILE pairs, each id once. The
+// output is readable by all; it is replaced only when every input was read and written.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "Drovane/RecordFile.h"
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 #include "platform/ProgramResources.h"
 #include "platform/Process.h"
 
@@ -26,9 +28,15 @@ bool ReadResource(const std::string& argument, std::vector<Resource>& resources)
     return false;
   }
   std::string path = platform::ToGamePath(argument.substr(equals + 1));
+  for (const Resource& earlier : resources) {
+    if (earlier.id != id) continue;
+    std::fprintf(stderr, "make-resources: resource id %lu is given twice\n", id);
+    return false;
+  }
   Resource resource{static_cast<uint32_t>(id), {}};
   if (!platform::ReadWholeFile(path, resource.data)) {
-    std::fprintf(stderr, "make-resources: cannot read %s\n", path.c_str());
+    std::fprintf(stderr, "make-resources: cannot read %s: %s\n", argument.substr(equals + 1).c_str(),
+                 platform::LastFileFailure().c_str());
     return false;
   }
   resources.push_back(std::move(resource));
@@ -49,7 +57,7 @@ int main(int argc, char** argv) {
   std::string output = platform::ToGamePath(argv[1]);
   RecordFile out(output.c_str());
   bool written = out.OpenForWrite(platform::kResourceCreator, platform::kResourceFileType,
-                                  platform::kResourceTypeVersion);
+                                  platform::kResourceTypeVersion, platform::kPermissionReadableByAll);
   for (const Resource& resource : resources)
     written = written && out.WriteChunk(resource.id, resource.data.data(), resource.data.size());
   if (out.Close() && written) return 0;

@@ -17,6 +17,7 @@
 #include "enginefiles/BodyWriter.h"
 #include "enginefiles/ResourceFileWriter.h"
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 
 namespace {
 

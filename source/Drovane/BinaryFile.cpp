@@ -71,7 +71,7 @@ int64_t BinaryFile::GetLength() {
 
 int BinaryFile::Exists(const char* name) const {
   const std::string path = name ? std::string(name) : mName;
-  return !path.empty() && path.size() < platform::kMaxPath && platform::FileExists(path);
+  return !path.empty() && path.size() < platform::kMaxPath && platform::RegularFileExists(path);
 }
 
 int BinaryFile::SetName(const char* name) {

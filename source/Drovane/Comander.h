@@ -12,6 +12,7 @@ public:
   CommandTarget(const CommandTarget&) = delete;
   CommandTarget& operator=(const CommandTarget&) = delete;
 
+  // WM_KEYDOWN of a plain window (WinWindow): the key and the low word of the key data.
   virtual int32_t OnKeyDown(uint32_t virtualKey, uint32_t keyData) = 0;
   virtual int32_t OnMouseDown(int32_t x, int32_t y) = 0;
   virtual int32_t OnMouseUp(int32_t x, int32_t y) = 0;
@@ -38,8 +39,10 @@ public:
   int32_t Activate() override;
   int32_t Deactivate() override { return 0; }
 
-  // The main window gained the keyboard focus.
+  // WM_SETFOCUS of the main window: it gained the keyboard focus, so keys held while
+  // another window had it are to be forgotten.
   virtual int32_t OnFocusLost() { return 0; }
+  // WM_KEYDOWN and WM_SYSKEYDOWN (but Alt+F4) of the main window: the virtual key alone.
   virtual int32_t OnKeyDown(uint32_t) { return 0; }
   virtual int32_t OnKeyUp(uint32_t) { return 0; }
   virtual int32_t OnChar(uint32_t) { return 0; }

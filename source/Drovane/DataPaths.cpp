@@ -27,6 +27,10 @@ bool HasEntries(const std::string& folder) {
                      [](const platform::FoundFile& file) { return file.name != "." && file.name != ".."; });
 }
 
+bool ExistsWithin(const std::string& path) {
+  return path.size() < platform::kMaxPath && BinaryFile().Exists(path.c_str());
+}
+
 bool LooksInBothRoots(int32_t kind) {
   switch (kind) {
     case kDataVideo: case kDataSound: case kDataCities: case kDataCareerCities:
@@ -46,7 +50,15 @@ DataPaths::DataPaths()
 void DataPaths::SetRoots(const std::string& rootA, const std::string& rootB) {
   mRootA = WithTrailingBackslash(rootA);
   mRootB = WithTrailingBackslash(rootB);
-  mWrittenRoot = platform::WrittenFilesFolder(mRootA);
+  mWrittenRoot = platform::WrittenFilesFolder();
+}
+
+// Files the player made: the written-files folder first, then the program's folder.
+std::string DataPaths::WrittenFileToRead(const std::string& name) const {
+  std::string written = mWrittenRoot + name;
+  if (mWrittenRoot.empty() || ExistsWithin(written)) return written;
+  std::string inRootA = mRootA + name;
+  return ExistsWithin(inRootA) ? inRootA : written;
 }
 
 std::string DataPaths::FormPath(int32_t kind, const std::string& name) const {
@@ -54,10 +66,10 @@ std::string DataPaths::FormPath(int32_t kind, const std::string& name) const {
     const std::string& folder = mFolders[kDataRadio];
     return (HasEntries(mRootA + folder) ? mRootA : mRootB) + folder;
   }
-  if (!LooksInBothRoots(kind)) return mWrittenRoot + name;
+  if (!LooksInBothRoots(kind)) return WrittenFileToRead(name);
   const std::string& folder = mFolders[static_cast<size_t>(kind)];
   std::string path = mRootA + folder + name;
-  if (path.size() < platform::kMaxPath && BinaryFile().Exists(path.c_str())) return path;
+  if (ExistsWithin(path)) return path;
   return mRootB + folder + name;
 }
 
@@ -69,14 +81,33 @@ int DataPaths::GetPath(int32_t kind, uint32_t language, const char* name, char* 
 }
 
 int DataPaths::GetPathString(int32_t kind, uint32_t, const std::string& name, std::string& out) const {
+  out.clear();
+  if (!LooksInBothRoots(kind) && kind != kDataRadio && !HasWrittenRoot()) return 0;
   std::string path = FormPath(kind, name);
   if (path.size() >= platform::kMaxPath) {
     DebugPrintf("GetDataPath: path too long for kind %d: %.60s...\n", kind, name.c_str());
-    out.clear();
     return 0;
   }
   out = path;
   return 1;
+}
+
+int DataPaths::GetWritePathString(const std::string& name, std::string& out) const {
+  out.clear();
+  if (!HasWrittenRoot()) return 0;
+  std::string path = mWrittenRoot + name;
+  if (path.size() >= platform::kMaxPath) {
+    DebugPrintf("GetDataPath: path too long to write: %.60s...\n", name.c_str());
+    return 0;
+  }
+  out = path;
+  return 1;
+}
+
+bool DataPaths::HasWrittenRoot() const {
+  if (!mWrittenRoot.empty()) return true;
+  DebugPrintf("No folder for written files: set HOME, XDG_DATA_HOME or HALVORINE_WRITE.\n");
+  return false;
 }
 
 int GetDataPath(int32_t kind, uint32_t language, const char* name, char* out) {

@@ -21,9 +21,9 @@ enum DataKind : int32_t {
 
 // Turns a bare file name and a data kind into a full path. Root A is the program's folder,
 // root B the second data root; most kinds take a file from root A when it is there and from
-// root B otherwise. Files the program writes (kind 9 and the kinds without a folder) are in
-// the written-files folder: root A when it is writable, else the user's data folder.
-// Read-only after start-up, so the loading thread may use it too.
+// root B otherwise. Files the program writes (kind 9 and the kinds without a folder) go to
+// the written-files folder, never to root A; they are read from there first, then from
+// root A. Read-only after start-up, so the loading thread may use it too.
 class DataPaths {
 public:
   DataPaths();
@@ -36,6 +36,9 @@ public:
   // language takes no part: every language reads the same folders.
   int GetPath(int32_t kind, uint32_t language, const char* name, char* out) const;
   int GetPathString(int32_t kind, uint32_t language, const std::string& name, std::string& out) const;
+  // Where a written file of that name is saved: always the written-files folder. 0 with an
+  // empty path when there is no such folder or the path does not fit.
+  int GetWritePathString(const std::string& name, std::string& out) const;
 
   const std::string& RootA() const { return mRootA; }
   const std::string& RootB() const { return mRootB; }
@@ -43,6 +46,9 @@ public:
 
 private:
   std::string FormPath(int32_t kind, const std::string& name) const;
+  std::string WrittenFileToRead(const std::string& name) const;
+  // False, with a debug line, when no written-files folder could be found.
+  bool HasWrittenRoot() const;
 
   std::string mRootA;
   std::string mRootB;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 #include "platform/TerminalInput.h"
 
 DebugConsole* gpDebugConsole = nullptr;
@@ -85,13 +86,19 @@ void DebugConsole::TypeInput(const std::string& text) {
   OnCommandLine();
 }
 
+// Runs every complete line of the input, in order; text after the last line break waits.
 void DebugConsole::OnCommandLine() {
-  size_t lineEnd = mInputText.find('\n');
-  if (lineEnd == std::string::npos) return;  // not complete before Enter
-  std::string line = mInputText.substr(0, std::min(lineEnd, kMaxInputLine));
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+  size_t lineEnd;
+  while ((lineEnd = mInputText.find('\n')) != std::string::npos) {
+    std::string line = mInputText.substr(0, std::min(lineEnd, kMaxInputLine));
+    mInputText.erase(0, lineEnd + 1);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    RunCommandLine(line);
+  }
+}
+
+void DebugConsole::RunCommandLine(const std::string& line) {
   AddLine(">" + line);
-  mInputText.clear();
   std::vector<std::string> words;
   if (SplitWords(line, words) == 0) return;
   // Copy: a command may register or unregister commands while it runs.

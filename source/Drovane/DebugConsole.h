@@ -45,7 +45,7 @@ public:
   int SaveLog(const std::string& fileName);
 
   // The input line: typed text is appended and checked after every change; a line is
-  // complete once a line break follows it.
+  // complete once a line break follows it, and every complete line runs, in order.
   void TypeInput(const std::string& text);
   void OnCommandLine();
   // While shown, runs every line typed on the terminal since the last call.
@@ -62,6 +62,8 @@ public:
 
 private:
   void WriteToTerminal(const std::string& text) const;
+  // Logs the line after ">" and runs every command named by its first word.
+  void RunCommandLine(const std::string& line);
 
   std::deque<std::string> mLog;
   std::vector<DebugCommand*> mCommands;

@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "Drovane/DebugConsole.h"
+#include "platform/UserSignal.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ void PollDebugConsole() {
     if (!gpDebugConsole) return;
     TakePendingLines();
   }
+  if (platform::TakeDroppedUserSignal()) DebugPrintf("SIGUSR1 dropped: live tuning is not running.\n");
   gpDebugConsole->PollTerminalInput();
 }
 

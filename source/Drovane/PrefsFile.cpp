@@ -4,6 +4,7 @@
 
 #include "Drovane/DebugLog.h"
 #include "Drovane/RecordFile.h"
+#include "platform/FileHandle.h"
 
 namespace {
 
@@ -17,11 +18,21 @@ bool ReadRecords(RecordFile& file, PrefsStore& store) {
     bool warning = first && file.GetChunkTag() == 0;
     first = false;
     if (warning) continue;
+    if (file.GetChunkDataSize() > PrefsFile::kMaxRecordSize) return false;
     std::vector<uint8_t> data(static_cast<size_t>(file.GetChunkDataSize()));
     if (!data.empty() && !file.ReadChunkData(data.data(), data.size())) return false;
     store.SetRecord(file.GetChunkTag(), data.data(), static_cast<uint32_t>(data.size()));
   }
   return !file.HasError();
+}
+
+// Why the file cannot be read as preferences; empty when it can be opened and fits.
+std::string OpeningProblem(const std::string& path) {
+  int handle = platform::OpenFile(path, platform::kFileRead);
+  if (handle < 0) return platform::LastFileFailure();
+  int64_t length = platform::FileLength(handle);
+  platform::CloseFile(handle);
+  return length > PrefsFile::kMaxFileSize ? "larger than 1 MB" : "";
 }
 
 }  // namespace
@@ -38,20 +49,24 @@ int PrefsFile::AddListener(uint32_t id, PrefsListener* listener) {
   return 1;
 }
 
-bool PrefsFile::Load(const std::string& path) {
+PrefsFile::LoadResult PrefsFile::Load(const std::string& path) {
   Clear();
-  RecordFile file(path.c_str());
-  if (!file.Exists()) {
+  if (!platform::NameExists(path)) {
     DebugPrintf("No preferences file %s\n", path.c_str());
-    return false;
+    return LoadResult::kMissing;
   }
-  bool ok = file.OpenForRead() && file.GetCreator() == kCreator && file.GetFileType() == kFileType &&
-            file.GetTypeVersion() == kTypeVersion && file.IsComplete() && ReadRecords(file, *this);
-  if (!ok) {
-    Clear();
-    DebugPrintf("Preferences file %s is damaged; starting with none\n", path.c_str());
-  }
-  return ok;
+  std::string problem = OpeningProblem(path);
+  if (problem.empty() && ReadRecordFile(path)) return LoadResult::kRead;
+  Clear();
+  DebugPrintf("Preferences file %s cannot be read (%s); starting with none\n", path.c_str(),
+              problem.empty() ? "damaged, or of another type or version" : problem.c_str());
+  return LoadResult::kDamaged;
+}
+
+bool PrefsFile::ReadRecordFile(const std::string& path) {
+  RecordFile file(path.c_str());
+  return file.OpenForRead() && file.GetCreator() == kCreator && file.GetFileType() == kFileType &&
+         file.GetTypeVersion() == kTypeVersion && file.IsComplete() && ReadRecords(file, *this);
 }
 
 bool PrefsFile::Save(const std::string& path) const {

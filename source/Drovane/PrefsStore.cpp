@@ -26,6 +26,7 @@ uint32_t PrefsStore::GetSize(uint32_t id) const {
 void PrefsStore::SetRecord(uint32_t id, const void* data, uint32_t size) {
   const auto* bytes = static_cast<const uint8_t*>(data);
   std::vector<uint8_t> copy(bytes, bytes + (data ? size : 0));
+  ++mChanges;
   if (PrefsRecord* record = Find(id)) {
     record->data = std::move(copy);
     return;

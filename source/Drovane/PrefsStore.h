@@ -19,13 +19,19 @@ public:
   uint32_t GetSize(uint32_t id) const;
   // Adds the record or replaces its bytes.
   void SetRecord(uint32_t id, const void* data, uint32_t size);
-  void Clear() { mRecords.clear(); }
+  void Clear() {
+    mRecords.clear();
+    ++mChanges;
+  }
 
   const std::vector<PrefsRecord>& Records() const { return mRecords; }
+  // Grows with every change, so an owner can tell whether the store changed since a moment.
+  uint64_t ChangeCount() const { return mChanges; }
 
 private:
   const PrefsRecord* Find(uint32_t id) const;
   PrefsRecord* Find(uint32_t id);
 
   std::vector<PrefsRecord> mRecords;
+  uint64_t mChanges = 0;
 };

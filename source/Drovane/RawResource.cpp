@@ -1,6 +1,6 @@
 #include "Drovane/RawResource.h"
 
-#include "platform/ProgramResources.h"
+#include "Drovane/ProgramResourceTable.h"
 
 RawResource::RawResource(uint32_t id, bool loadNow) : mId(id) {
   if (loadNow) Load();
@@ -38,7 +38,7 @@ void RawResource::Release() {
 }
 
 int RawResource::Load() {
-  const std::vector<uint8_t>* found = platform::FindProgramResource(mId);
+  const std::vector<uint8_t>* found = FindProgramResource(mId);
   mCopy.clear();
   mData = found ? found->data() : nullptr;
   mSize = found ? static_cast<uint32_t>(found->size()) : 0;

@@ -5,6 +5,7 @@
 
 #include "platform/ByteOrder.h"
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 
 using platform::ReadLE32;
 using platform::WriteLE32;
@@ -44,12 +45,12 @@ int RecordFile::OpenForRead() {
   return 1;
 }
 
-int RecordFile::OpenForWrite(uint32_t creator, uint32_t fileType, uint32_t typeVersion) {
+int RecordFile::OpenForWrite(uint32_t creator, uint32_t fileType, uint32_t typeVersion, int permission) {
   if (IsOpen() || mName.empty()) return 0;
   std::string temporary = platform::TemporarySibling(mName);
   mHandle = platform::OpenFile(temporary,
                                platform::kFileReadWrite | platform::kFileCreate | platform::kFileTruncate,
-                               kPermissionReadWrite);
+                               permission);
   if (!IsOpen()) return 0;
   mTemporaryName = temporary;
   mMode = kWriting;
@@ -72,16 +73,17 @@ int RecordFile::OpenForAppend() {
 int RecordFile::Close() {
   if (!IsOpen()) return 0;
   if (mMode == kWriting && !mFinished) FinishWrite();
+  if (!mTemporaryName.empty()) return CommitNewFile();
   bool ok = mMode != kWriting || !mWriteFailed;
-  ok = BinaryFile::Close() && ok;
-  if (!mTemporaryName.empty()) {
-    if (!ok || !platform::ReplaceFile(mTemporaryName, mName)) {
-      platform::RemoveFile(mTemporaryName);
-      ok = false;
-    }
-    mTemporaryName.clear();
-  }
-  return ok;
+  return BinaryFile::Close() && ok;
+}
+
+int RecordFile::CommitNewFile() {
+  int handle = mHandle;
+  mHandle = -1;
+  std::string temporary = std::move(mTemporaryName);
+  mTemporaryName.clear();
+  return platform::CommitTemporarySibling(handle, !mWriteFailed, temporary, mName);
 }
 
 int32_t RecordFile::GetChunkDataSize() const {

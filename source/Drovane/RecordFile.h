@@ -23,8 +23,8 @@ struct RecordFileHeader {
 // Reading walks the chunks forwards and checks every header against the file: a chunk
 // shorter than its own header, a header cut short or a chunk running past the end sets the
 // error flag, after which this object reads no more chunks. Writing with OpenForWrite goes
-// to a temporary sibling that replaces the file only when Close finds every write done;
-// OpenForAppend writes into the file itself.
+// to a temporary sibling that replaces the file only when Close finds every write done and
+// its bytes on the disk; OpenForAppend writes into the file itself.
 class RecordFile : public BinaryFile {
 public:
   static constexpr uint32_t kMagic = FourCC("FFIV");  // "VIFF" on disk
@@ -40,7 +40,9 @@ public:
 
   // Results are 1 for success and 0 for failure unless said otherwise.
   virtual int OpenForRead();
-  virtual int OpenForWrite(uint32_t creator, uint32_t fileType, uint32_t typeVersion);
+  // A new file gets the permission bits; a file it replaces keeps its own.
+  virtual int OpenForWrite(uint32_t creator, uint32_t fileType, uint32_t typeVersion,
+                           int permission = kPermissionReadWrite);
   virtual int OpenForAppend();
   // A file being written is finished first; 0 when any write, the finish, the close or the
   // replacement of the old file failed (the old file then stays as it was).
@@ -84,6 +86,8 @@ public:
 
   // Whether a bad chunk header was met.
   bool HasError() const { return mError; }
+  // The header as read by OpenForRead or written by OpenForWrite.
+  const RecordFileHeader& GetHeader() const { return mHeader; }
   int GetMode() const { return mMode; }
 
 private:
@@ -91,6 +95,8 @@ private:
 
   bool ReadAt(int64_t offset, void* buffer, size_t size);
   bool Write(const void* data, size_t size);
+  // Close's end of a new file: the temporary sibling replaces the file.
+  int CommitNewFile();
   bool CanWalk() const { return IsOpen() && !mError; }
   bool HasChunk() const { return mChunkLength >= kChunkHeaderSize; }
 

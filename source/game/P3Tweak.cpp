@@ -11,6 +11,7 @@
 #include "Drovane/DataPaths.h"
 #include "Drovane/DebugLog.h"
 #include "game/P3WorldLoading.h"
+#include "platform/FileHandle.h"
 #include "platform/ProfileFile.h"
 #include "platform/RegisteredMessages.h"
 
@@ -33,6 +34,8 @@ constexpr size_t kMaxTypeText = 19;
 std::vector<TweakSection> gSections;
 std::vector<int32_t> gErrors;
 uint32_t gMessageId = 0;
+// A live-tuning message came while a world was loading; the next frame reads the tuning.
+bool gReloadPending = false;
 
 std::string TuningPath(const char* fileName) {
   std::string path;
@@ -127,10 +130,11 @@ int32_t TweakRegisterSection(const TweakVariable* values, int32_t count, const c
   return static_cast<int32_t>(gSections.size());
 }
 
-void TweakReadAllSections(const char* fileName) {
+size_t TweakReadAllSections(const char* fileName) {
   std::string given = fileName ? fileName : "";
   std::map<std::string, platform::ProfileFile> files;
   files.emplace(given, LoadTuningFile(given.c_str()));
+  size_t held = files[given].Sections().size();
   for (size_t index = 0; index < gSections.size(); ++index) {
     const std::string& name = gSections[index].name;
     std::string redirect = files[given].GetString(name, "Redirect", kNoRedirect, kMaxFileName);
@@ -138,6 +142,7 @@ void TweakReadAllSections(const char* fileName) {
     if (!files.count(source)) files.emplace(source, LoadTuningFile(source.c_str()));
     ReadSectionFrom(files[source], name, static_cast<int32_t>(index));
   }
+  return held;
 }
 
 void TweakReadSection(const char* fileName, const char* sectionName, int32_t index) {
@@ -182,9 +187,24 @@ int32_t TweakSectionCount() {
 void TweakAfterReload() {}
 
 void TweakLiveReload() {
-  std::lock_guard loading(WorldLoadingMutex());
-  TweakReadAllSections(kTweakFileName);
+  std::unique_lock loading(WorldLoadingMutex(), std::try_to_lock);
+  if (!loading.owns_lock()) {
+    gReloadPending = true;
+    return;
+  }
+  gReloadPending = false;
+  size_t held = TweakReadAllSections(kTweakFileName);
   TweakAfterReload();
+  std::string path = TuningPath(kTweakFileName);
+  if (platform::RegularFileExists(path)) {
+    DebugPrintf("Tuning read from %s: %zu sections.\n", path.c_str(), held);
+  } else {
+    DebugPrintf("No tuning file %s: nothing was read.\n", path.c_str());
+  }
+}
+
+bool TweakReloadPending() {
+  return gReloadPending;
 }
 
 size_t TweakCopyLine(char* dest, size_t destSize, const char* source) {

@@ -44,8 +44,9 @@ uint32_t TweakMessageId();
 int32_t TweakRegisterSection(const TweakVariable* values, int32_t count, const char* name);
 
 // Reads every registered section from the named file of the tuning folder, each from the
-// file its "Redirect" key names when it has one.
-void TweakReadAllSections(const char* fileName);
+// file its "Redirect" key names when it has one. Returns the number of sections the named
+// file holds.
+size_t TweakReadAllSections(const char* fileName);
 // Reads the section of that registry index from the named file. A section without
 // "NumCtrl" is recorded as an error; a negative count and values beyond the registered
 // ones are ignored.
@@ -62,9 +63,12 @@ int32_t TweakSectionCount();
 
 // Called after a live-tuning reload; nothing needs doing then.
 void TweakAfterReload();
-// What the live-tuning message does: every section from "pel3d.twk", then TweakAfterReload.
-// While the world-loading thread runs, it waits until that thread has finished.
+// What the live-tuning message does: every section from "pel3d.twk", then TweakAfterReload,
+// and a console line naming the file and its number of sections. It never waits: while the
+// world-loading thread holds its lock, the reload is only marked pending.
 void TweakLiveReload();
+// Whether a reload waits for a world to finish loading; each frame runs it once it can.
+bool TweakReloadPending();
 
 // Copies the source up to (not including) its first carriage return, or its end, into the
 // destination of destSize bytes, and ends the copy with a zero. Returns the characters copied.

@@ -2,6 +2,6 @@
 #include <mutex>
 
 // Held by the world-loading thread for as long as it builds a world. Work on the main thread
-// that must not meet a half-built world (the live-tuning reload) takes it too, and so waits
-// until loading has finished.
+// that must not meet a half-built world (the live-tuning reload) takes it with try_lock
+// and, while a world loads, puts itself off instead of holding up the frame.
 std::mutex& WorldLoadingMutex();

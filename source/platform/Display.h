@@ -18,6 +18,10 @@ DesktopMode GetDesktopMode();
 // last window's close turned off. False when there is no video device; the window layer
 // then runs headless.
 bool InitializeVideo();
+// True when the user chose no video driver through SDL_VIDEODRIVER and SDL found none
+// that shows a window (it fell back to a window-less one, or to none): the program then
+// says so plainly instead of running unseen. Brings up the video side like InitializeVideo.
+bool NoDisplayFound();
 // Ends SDL when the program ends; windows made after it are headless.
 void ShutdownVideo();
 

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/FilePath.h"
 #include "platform/WrittenFiles.h"
@@ -13,8 +14,11 @@
 namespace platform {
 namespace {
 
+thread_local std::string gLastFailure;
+
+// Opening never waits: a FIFO without a writer would hold the game until one came.
 int SystemFlags(uint32_t flags) {
-  int system = O_CLOEXEC;
+  int system = O_CLOEXEC | O_NONBLOCK;
   switch (flags & kFileAccessMask) {
     case kFileWrite: system |= O_WRONLY; break;
     case kFileReadWrite: system |= O_RDWR; break;
@@ -32,16 +36,39 @@ bool StatPath(const std::string& gamePath, struct stat& info) {
   return !path.empty() && stat(path.c_str(), &info) == 0;
 }
 
+int Fail(const std::string& reason) {
+  gLastFailure = reason;
+  return -1;
+}
+
+// Only regular files are data; anything else is closed again with the reason.
+int KeepRegularFile(int handle) {
+  struct stat info;
+  if (fstat(handle, &info) != 0) {
+    int error = errno;
+    close(handle);
+    return Fail(std::strerror(error));
+  }
+  if (S_ISREG(info.st_mode)) return handle;
+  close(handle);
+  return Fail(S_ISDIR(info.st_mode) ? "is a folder" : "is not a regular file");
+}
+
 }  // namespace
 
 int OpenFile(const std::string& gamePath, uint32_t flags, int permission) {
   std::string path = ResolvePath(gamePath);
-  if (path.empty()) return -1;
+  if (path.empty()) return Fail("empty name");
   mode_t mode = static_cast<mode_t>(permission) & 0777;
   int handle = open(path.c_str(), SystemFlags(flags), mode);
   if (handle < 0 && errno == ENOENT && (flags & kFileCreate) && CreateUserDataFolderFor(path))
     handle = open(path.c_str(), SystemFlags(flags), mode);
-  return handle < 0 ? -1 : handle;
+  if (handle < 0) return Fail(errno == EISDIR ? "is a folder" : std::strerror(errno));
+  return KeepRegularFile(handle);
+}
+
+const std::string& LastFileFailure() {
+  return gLastFailure;
 }
 
 int CloseFile(int handle) {
@@ -88,14 +115,24 @@ bool TruncateFile(int handle, int64_t length) {
   return length >= 0 && ftruncate(handle, static_cast<off_t>(length)) == 0;
 }
 
-bool FileExists(const std::string& gamePath) {
+bool FlushFile(int handle) {
+  return fsync(handle) == 0;
+}
+
+bool RegularFileExists(const std::string& gamePath) {
   struct stat info;
-  return StatPath(gamePath, info) && !S_ISDIR(info.st_mode);
+  return StatPath(gamePath, info) && S_ISREG(info.st_mode);
 }
 
 bool FolderExists(const std::string& gamePath) {
   struct stat info;
   return StatPath(gamePath, info) && S_ISDIR(info.st_mode);
+}
+
+bool NameExists(const std::string& gamePath) {
+  std::string path = ResolvePath(gamePath);
+  struct stat info;
+  return !path.empty() && lstat(path.c_str(), &info) == 0;
 }
 
 bool ReplaceFile(const std::string& fromGamePath, const std::string& toGamePath) {
@@ -105,6 +142,27 @@ bool ReplaceFile(const std::string& fromGamePath, const std::string& toGamePath)
   struct stat target;
   if (stat(to.c_str(), &target) == 0) chmod(from.c_str(), target.st_mode & 07777);
   return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool RenameReplacing(const std::string& fromGamePath, const std::string& toGamePath) {
+  std::string from = ResolvePath(fromGamePath);
+  std::string to = ResolvePath(toGamePath);
+  if (from.empty() || to.empty()) return false;
+  // A folder cannot be renamed over a file: the older file makes room.
+  struct stat target;
+  if (lstat(to.c_str(), &target) == 0 && !S_ISDIR(target.st_mode) && unlink(to.c_str()) != 0) return false;
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool FlushFolderOf(const std::string& gameFilePath) {
+  std::string path = ResolvePath(gameFilePath);
+  size_t slash = path.rfind('/');
+  std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+  int handle = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (handle < 0) return false;
+  bool flushed = fsync(handle) == 0;
+  close(handle);
+  return flushed;
 }
 
 bool RemoveFile(const std::string& gamePath) {
@@ -125,40 +183,6 @@ bool MakeFolders(const std::string& gamePath) {
     if (!partial.empty() && mkdir(partial.c_str(), 0755) != 0 && errno != EEXIST) return false;
     if (slash == std::string::npos) return true;
   }
-}
-
-}  // namespace platform
-
-namespace platform {
-
-std::string TemporarySibling(const std::string& gamePath) {
-  return gamePath + ".tmp";
-}
-
-bool ReadWholeFile(const std::string& gamePath, std::string& contents, size_t maxSize) {
-  contents.clear();
-  int handle = OpenFile(gamePath, kFileRead);
-  if (handle < 0) return false;
-  int64_t length = FileLength(handle);
-  bool ok = length >= 0 && static_cast<uint64_t>(length) <= maxSize;
-  if (ok) {
-    contents.resize(static_cast<size_t>(length));
-    ok = ReadFile(handle, contents.data(), contents.size()) == length;
-  }
-  CloseFile(handle);
-  if (!ok) contents.clear();
-  return ok;
-}
-
-bool SaveWholeFile(const std::string& gamePath, const void* data, size_t size) {
-  std::string temporary = TemporarySibling(gamePath);
-  int handle = OpenFile(temporary, kFileWrite | kFileCreate | kFileTruncate);
-  if (handle < 0) return false;
-  bool written = WriteFile(handle, data, size) == static_cast<int64_t>(size);
-  bool closed = CloseFile(handle) == 0;
-  if (written && closed && ReplaceFile(temporary, gamePath)) return true;
-  RemoveFile(temporary);
-  return false;
 }
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 #include "platform/FilePath.h"
 
 namespace platform {
@@ -186,7 +187,8 @@ int32_t GetPrivateProfileInt(const std::string& section, const std::string& key,
 bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& gamePath) {
   ProfileFile file;
-  file.Load(gamePath);
+  // A file that is there but could not be read is the player's still: never replaced.
+  if (!file.Load(gamePath) && NameExists(gamePath)) return false;
   file.Set(section, key, value);
   return file.Save(gamePath);
 }

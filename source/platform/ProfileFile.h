@@ -81,6 +81,8 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
                                     const std::string& gamePath);
 int32_t GetPrivateProfileInt(const std::string& section, const std::string& key,
                              int32_t fallback, const std::string& gamePath);
+// Writes nothing and returns false when the file exists but could not be read (too large,
+// not a regular file, unreadable).
 bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& gamePath);
 

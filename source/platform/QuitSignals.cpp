@@ -1,5 +1,7 @@
 #include "platform/QuitSignals.h"
 
+#include <unistd.h>
+
 #include <csignal>
 
 namespace platform {
@@ -7,7 +9,10 @@ namespace {
 
 volatile std::sig_atomic_t gQuitSignalled = 0;
 
-extern "C" void NoteQuitSignal(int) { gQuitSignalled = 1; }
+extern "C" void NoteQuitSignal(int signalNumber) {
+  if (gQuitSignalled) _exit(128 + signalNumber);
+  gQuitSignalled = 1;
+}
 
 void Install(int signalNumber) {
   struct sigaction action {};
@@ -22,6 +27,7 @@ void Install(int signalNumber) {
 void InstallQuitSignalHandlers() {
   Install(SIGINT);
   Install(SIGTERM);
+  Install(SIGHUP);
 }
 
 bool TakeQuitSignal() {

@@ -1,18 +1,25 @@
 #include "platform/TerminalInput.h"
 
 #include <poll.h>
-#include <unistd.h>
 
 namespace platform {
+namespace {
 
-std::vector<std::string> ReadTerminalLines() {
+bool IsInForeground(int terminal) {
+  pid_t foreground = tcgetpgrp(terminal);
+  return foreground != -1 && foreground == getpgrp();
+}
+
+}  // namespace
+
+std::vector<std::string> ReadTerminalLines(int terminal) {
   static std::string pending;
   std::vector<std::string> lines;
-  if (!isatty(STDIN_FILENO)) return lines;
-  pollfd input{STDIN_FILENO, POLLIN, 0};
+  if (!isatty(terminal) || !IsInForeground(terminal)) return lines;
+  pollfd input{terminal, POLLIN, 0};
   while (poll(&input, 1, 0) > 0 && (input.revents & POLLIN)) {
     char buffer[256];
-    ssize_t count = read(STDIN_FILENO, buffer, sizeof buffer);
+    ssize_t count = read(terminal, buffer, sizeof buffer);
     if (count <= 0) break;
     pending.append(buffer, static_cast<size_t>(count));
   }

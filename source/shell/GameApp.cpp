@@ -1,6 +1,7 @@
 #include "shell/GameApp.h"
 
 #include "Drovane/Arena.h"
+#include "Drovane/DamagedFile.h"
 #include "Drovane/DataPaths.h"
 #include "Drovane/DebugConsole.h"
 #include "Drovane/DebugLog.h"
@@ -12,12 +13,12 @@
 #include "Drovane/MainWindow.h"
 #include "Drovane/ProgramEntry.h"
 #include "Drovane/StringTable.h"
+#include "platform/DataRoots.h"
 #include "platform/Display.h"
 #include "platform/MessageQueue.h"
 #include "platform/Process.h"
 #include "platform/UserSignal.h"
 #include "platform/Window.h"
-#include "platform/WrittenFiles.h"
 #include "game/P3Tweak.h"
 #include "shell/CommandLineSwitches.h"
 #include "shell/GameCommander.h"
@@ -36,7 +37,7 @@ constexpr uint32_t kWindowedStyleFlags = 0x1B;
 // The console's log as "debug.txt" in the written-files folder, for a start that failed.
 void SaveDebugLogFile() {
   std::string path;
-  if (gDataPaths.GetPathString(kDataSettings, 0, "debug.txt", path)) SaveDebugLog(path);
+  if (gDataPaths.GetWritePathString("debug.txt", path)) SaveDebugLog(path);
 }
 
 }  // namespace
@@ -169,17 +170,29 @@ void CGameApp::StartLiveTuning() {
 }
 
 void CGameApp::LoadPreferences() {
-  std::string path;
-  if (!gDataPaths.GetPathString(kDataSettings, 0, kPrefsFileName, path)) return;
-  mPrefs.Load(path);
-  mPrefsLoaded = true;
+  std::string readPath, writePath;
+  if (!gDataPaths.GetPathString(kDataSettings, 0, kPrefsFileName, readPath) ||
+      !gDataPaths.GetWritePathString(kPrefsFileName, writePath))
+    return;
+  PrefsFile::LoadResult result = mPrefs.Load(readPath);
+  mPrefsChangesAtLoad = mPrefs.ChangeCount();
+  if (result != PrefsFile::LoadResult::kDamaged) {
+    mPrefsSaving = PrefsSaving::kAlways;
+    return;
+  }
+  // The unreadable file is kept; what the player sets from now on is saved in its place.
+  bool inTheWay = readPath == writePath;
+  mPrefsSaving = !inTheWay || KeepDamagedFileAside(readPath) ? PrefsSaving::kWhenChanged : PrefsSaving::kNever;
 }
 
-// Only preferences that were read are written back: a game that ended before reading them
-// must not replace the player's file with an empty one.
+// Only preferences that were read whole, or found missing, are written back as they are: a
+// game that ended before reading them, or could not read them, must not replace the
+// player's file with an empty one.
 void CGameApp::SavePreferences() {
+  if (mPrefsSaving == PrefsSaving::kNotRead || mPrefsSaving == PrefsSaving::kNever) return;
+  if (mPrefsSaving == PrefsSaving::kWhenChanged && mPrefs.ChangeCount() == mPrefsChangesAtLoad) return;
   std::string path;
-  if (!mPrefsLoaded || !gDataPaths.GetPathString(kDataSettings, 0, kPrefsFileName, path)) return;
+  if (!gDataPaths.GetWritePathString(kPrefsFileName, path)) return;
   if (!mPrefs.Save(path)) DebugPrintf("The preferences could not be saved to \"%s\".\n", path.c_str());
 }
 
@@ -191,6 +204,7 @@ uint32_t CGameApp::RunFrame() {
     gFrameCounter = 0;
     mFrameStopwatch.Restart();
   }
+  if (TweakReloadPending()) TweakLiveReload();
   if (mActive) {
     IdleUpdate(elapsed);
     RunMode();
@@ -225,6 +239,7 @@ int32_t CGameApp::CheckJoysticksChanged() {
 }
 
 uint32_t CGameApp::FinishGame() {
+  platform::RouteUserSignal(platform::kNoWindow, 0);
   delete mpMainWindow;
   mpMainWindow = nullptr;
   delete[] mpPalette;

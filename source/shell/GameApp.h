@@ -50,10 +50,12 @@ public:
   uint32_t RunFrame() override;
   uint32_t FinishGame() override;
 
-  // Reads the preferences file "tarvid.cfg" from the written-files folder; a missing or
-  // damaged file leaves the store empty.
+  // Reads the preferences file "tarvid.cfg" from the written-files folder (else the
+  // program's folder); a missing or damaged file leaves the store empty, and a damaged one in
+  // the written-files folder is kept aside as "tarvid.cfg.damaged".
   virtual void LoadPreferences();
-  // Writes the preferences file; the old one stays when the write fails.
+  // Writes the preferences file into the written-files folder when the file was read whole
+  // or missing, or the store changed since; the old one stays when the write fails.
   virtual void SavePreferences();
   // Finds the joysticks and gives their axes the game's range, -100 to 100, with a dead
   // zone of 20.
@@ -84,6 +86,7 @@ public:
   // mask (1 Shift, 2 Control, 4 Alt); mouse positions are in picture coordinates and
   // buttons are 1 left, 2 right. Nothing takes them yet: the window manager and the
   // command maps that do are still to come.
+  // WM_KEYDOWN and WM_SYSKEYDOWN, through GameCommander::OnKeyDown.
   virtual int32_t OnKeyDown(uint32_t key, uint32_t modifiers);
   virtual int32_t OnKeyUp(uint32_t key, uint32_t modifiers);
   virtual int32_t OnCharacter(uint32_t code);
@@ -119,7 +122,10 @@ private:
   void LoadStringTable();
   void ChooseLanguage(const std::string& name);
 
-  bool mPrefsLoaded = false;
+  // When the preferences are written back at the end.
+  enum class PrefsSaving { kNotRead, kAlways, kWhenChanged, kNever };
+  PrefsSaving mPrefsSaving = PrefsSaving::kNotRead;
+  uint64_t mPrefsChangesAtLoad = 0;
 
   std::unique_ptr<GameCommander> mpGameCommander;
 };

@@ -15,8 +15,10 @@ public:
   // Frames run the game only while the window is active.
   int32_t Activate() override;
   int32_t Deactivate() override;
-  // The window gained the focus: keys released while another window had it must not stay held.
+  // WM_SETFOCUS: the window gained the focus, and keys released while another window had
+  // it must not stay held.
   int32_t OnFocusLost() override;
+  // WM_KEYDOWN and WM_SYSKEYDOWN of the main window.
   int32_t OnKeyDown(uint32_t key) override;
   int32_t OnKeyUp(uint32_t key) override;
   int32_t OnChar(uint32_t code) override;

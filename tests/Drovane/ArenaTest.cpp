@@ -30,13 +30,20 @@ TEST_F(ArenaTest, RoundsToEightAndMovesOnWhenTheEndIsReached) {
   int arena = Make(64);
   void* a = ArenaAlloc(arena, 10);
   void* b = ArenaAlloc(arena, 20);
+  uint32_t beforeGrowth = gMemoryStatistics.allocated;
   void* c = ArenaAlloc(arena, 19);  // 16 + 24 + 24 = 64 reaches the end: a new block
   EXPECT_EQ(Distance(a, b), 16);
-  EXPECT_NE(Distance(b, c), 24);
+  EXPECT_EQ(gMemoryStatistics.allocated - beforeGrowth, kArenaBlockSize + sizeof(ArenaBlock));
+  EXPECT_FALSE(Distance(a, c) >= 0 && Distance(a, c) < 64);  // not in the first block
   EXPECT_EQ(reinterpret_cast<uintptr_t>(c) % kArenaAlignment, 0u);
   EXPECT_EQ(gMemoryStatistics.inUse, 64u);
+  // The new block holds 8192 bytes: the rest of it fills without growing again.
   void* d = ArenaAlloc(arena, 4);
-  EXPECT_EQ(Distance(c, d), 24);  // the new block holds 8192 bytes
+  EXPECT_EQ(Distance(c, d), 24);
+  ArenaAlloc(arena, kArenaBlockSize - 32 - 8);  // 8184 of 8192 used
+  EXPECT_EQ(gMemoryStatistics.allocated - beforeGrowth, kArenaBlockSize + sizeof(ArenaBlock));
+  ArenaAlloc(arena, 8);  // would reach the end
+  EXPECT_EQ(gMemoryStatistics.allocated - beforeGrowth, 2 * (kArenaBlockSize + sizeof(ArenaBlock)));
 }
 
 TEST_F(ArenaTest, RecordsAreValueInitialisedAndAligned) {

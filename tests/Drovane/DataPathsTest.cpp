@@ -10,11 +10,9 @@ namespace {
 class DataPathsTest : public testing::Test {
 protected:
   void SetUp() override {
-    platform::SetWritableCheck([this](const std::string&) { return rootAWritable; });
     folder.MakeFolder("A");
     folder.MakeFolder("B");
   }
-  void TearDown() override { platform::SetWritableCheck(nullptr); }
 
   std::string Path(int32_t kind, const std::string& name, uint32_t language = 0) {
     paths.SetRoots(folder.Game("A"), folder.Game("B\\"));
@@ -24,8 +22,8 @@ protected:
   }
 
   TempFolder folder;
+  ScopedEnvironment noChoice{"HALVORINE_WRITE", nullptr};
   ScopedEnvironment xdg{"XDG_DATA_HOME", folder.System("xdg").c_str()};
-  bool rootAWritable = true;
   DataPaths paths;
 };
 
@@ -62,16 +60,34 @@ TEST_F(DataPathsTest, RadioIsAFolderOfRootAWhenItHasEntries) {
   EXPECT_EQ(Path(kDataRadio, ""), folder.Game("A\\sound\\radio\\"));
 }
 
-TEST_F(DataPathsTest, WrittenFilesStayInAWritableProgramFolder) {
+TEST_F(DataPathsTest, WrittenFilesGoToTheirOwnFolderEvenWhenRootAIsWritable) {
   for (int32_t kind : {int32_t{kDataSettings}, int32_t{kDataProgram}, 12, -1})
-    EXPECT_EQ(Path(kind, "input.cfg"), folder.Game("A\\input.cfg")) << kind;
-}
-
-TEST_F(DataPathsTest, WrittenFilesMoveToTheUserFolderWhenRootAIsReadOnly) {
-  rootAWritable = false;
-  EXPECT_EQ(Path(kDataSettings, "tarvid.cfg"), folder.Game("xdg\\halvorine\\tarvid.cfg"));
+    EXPECT_EQ(Path(kind, "input.cfg"), folder.Game("xdg\\halvorine\\input.cfg")) << kind;
   // Data files are still read from the roots.
   EXPECT_EQ(Path(kDataBitmaps, "sky.bmp"), folder.Game("B\\bmp\\sky.bmp"));
+}
+
+TEST_F(DataPathsTest, PlayersFilesAreReadFromTheirFolderFirstThenFromRootA) {
+  folder.Write("A/Input.CFG", "old");
+  EXPECT_EQ(platform::ResolvePath(Path(kDataSettings, "input.cfg")), folder.System("A/Input.CFG"));
+  folder.Write("xdg/halvorine/input.cfg", "new");
+  EXPECT_EQ(Path(kDataSettings, "input.cfg"), folder.Game("xdg\\halvorine\\input.cfg"));
+  // Saving always goes to the written-files folder.
+  folder.Write("A/debug.txt", "old");
+  std::string saved;
+  EXPECT_EQ(paths.GetWritePathString("debug.txt", saved), 1);
+  EXPECT_EQ(saved, folder.Game("xdg\\halvorine\\debug.txt"));
+}
+
+TEST_F(DataPathsTest, WithoutAWrittenFilesFolderItsFilesHaveNoPath) {
+  ScopedEnvironment noXdg("XDG_DATA_HOME", nullptr);
+  ScopedEnvironment noHome("HOME", nullptr);
+  paths.SetRoots(folder.Game("A"), folder.Game("B"));
+  std::string path = "junk";
+  EXPECT_EQ(paths.GetPathString(kDataSettings, 0, "tarvid.cfg", path), 0);
+  EXPECT_EQ(path, "");
+  EXPECT_EQ(paths.GetWritePathString("tarvid.cfg", path), 0);
+  EXPECT_EQ(paths.GetPathString(kDataBitmaps, 0, "sky.bmp", path), 1);
 }
 
 TEST_F(DataPathsTest, PathThatDoesNotFitIsEmpty) {

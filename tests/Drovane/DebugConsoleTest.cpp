@@ -3,6 +3,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -10,6 +11,8 @@
 
 #include "Drovane/DebugConsole.h"
 #include "Drovane/DebugLog.h"
+#include "platform/UserSignal.h"
+#include "support/ControllingTerminal.h"
 
 namespace {
 
@@ -110,73 +113,68 @@ TEST(DebugConsole, ShowWritesTheLogAndThenEachLine) {
   console.Hide();
   console.AddLine("hidden");
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "before\nafter\n");
+  EXPECT_EQ(console.Log().back(), "hidden");  // logged, though not shown
   EXPECT_EQ(console.CreateConsoleWindow("Debug"), 1);
   EXPECT_EQ(console.CreateConsoleWindow("Debug"), 0);
 }
 
-// Standard input replaced by a pseudo-terminal, so the test can type on it.
-class TypedTerminal {
-public:
-  TypedTerminal() {
-    mController = posix_openpt(O_RDWR | O_NOCTTY);
-    if (mController < 0 || grantpt(mController) != 0 || unlockpt(mController) != 0) return;
-    int terminal = open(ptsname(mController), O_RDWR | O_NOCTTY);
-    if (terminal < 0) return;
-    mSavedInput = dup(STDIN_FILENO);
-    dup2(terminal, STDIN_FILENO);
-    close(terminal);
-  }
-  ~TypedTerminal() {
-    if (mSavedInput >= 0) {
-      dup2(mSavedInput, STDIN_FILENO);
-      close(mSavedInput);
-    }
-    if (mController >= 0) close(mController);
-  }
-  bool Ready() const { return mSavedInput >= 0; }
-
-  // Types a line and waits until the terminal has it ready to read.
-  bool TypeLine(const std::string& text) {
-    std::string line = text + "\n";
-    if (write(mController, line.data(), line.size()) != static_cast<ssize_t>(line.size())) return false;
-    return Waiting();
-  }
-  bool Waiting() const {
-    pollfd input{STDIN_FILENO, POLLIN, 0};
-    return poll(&input, 1, 5000) > 0;
-  }
-
-private:
-  int mController = -1;
-  int mSavedInput = -1;
-};
-
-TEST(DebugConsole, TypedLinesRunOnlyWhileTheConsoleIsShown) {
-  TypedTerminal terminal;
-  ASSERT_TRUE(terminal.Ready());
+// The checks run in a child whose controlling terminal is a pseudo-terminal; it exits 0
+// when every one held.
+bool TypedLinesRunOnlyWhileShown() {
+  ControllingTerminal terminal;
+  if (!terminal.Ready()) return false;
   DebugConsole console;
-  ASSERT_TRUE(terminal.TypeLine("help"));
+  if (!terminal.Type("help\nhel")) return false;
   console.PollTerminalInput();
-  EXPECT_TRUE(console.Log().empty());
-  EXPECT_TRUE(terminal.Waiting());  // left for the terminal's owner
-
-  testing::internal::CaptureStderr();
+  if (!console.Log().empty() || !terminal.Waiting()) return false;  // left for the terminal's owner
+  std::fclose(stderr);  // the shown console's lines are not the test's output
   console.Show();
   console.PollTerminalInput();
-  console.Hide();
-  testing::internal::GetCapturedStderr();
-  EXPECT_EQ(Lines(console),
-            (std::vector<std::string>{">help", "Current Commands:", "help", "*****************"}));
+  if (!terminal.Type("p x\n")) return false;
+  console.PollTerminalInput();
+  return Lines(console) == std::vector<std::string>{">help", "Current Commands:", "help", "*****************",
+                                                    ">help x"};
+}
+
+TEST(DebugConsole, TypedLinesRunOnlyWhileTheConsoleIsShown) {
+  EXPECT_EXIT(std::exit(TypedLinesRunOnlyWhileShown() ? 0 : 1), testing::ExitedWithCode(0), "");
+}
+
+TEST(DebugConsole, EveryCompleteLineRunsInOrder) {
+  DebugConsole console;
+  CountingCommand first("first"), second("second");
+  console.RegisterCommand(&first);
+  console.RegisterCommand(&second);
+  console.TypeInput("first\r\nsecond\nfirst\nsec");
+  EXPECT_EQ(Lines(console), (std::vector<std::string>{">first", ">second", ">first"}));
+  EXPECT_EQ(first.lines, (std::vector<std::string>{"first", "first"}));
+  console.TypeInput("ond\n");
+  EXPECT_EQ(second.lines, (std::vector<std::string>{"second", "second"}));
 }
 
 TEST(DebugLog, PrintfIsBoundedAndDroppedWithoutConsole) {
   DestroyDebugConsole();
   DebugPrintf("nobody listens");
-  SaveDebugLog(testing::TempDir() + "never.txt");
+  std::string never = testing::TempDir() + "never.txt";
+  std::remove(never.c_str());
+  SaveDebugLog(never);
+  EXPECT_FALSE(std::ifstream(never).is_open());
   CreateDebugConsole();
+  PollDebugConsole();
+  EXPECT_TRUE(gpDebugConsole->Log().empty());  // the line before the console is gone
   std::string longText(1000, 'x');
   DebugPrintf("%s", longText.c_str());
   EXPECT_EQ(gpDebugConsole->Log().back(), std::string(255, 'x'));
+  DestroyDebugConsole();
+}
+
+TEST(DebugLog, DroppedUserSignalIsSaid) {
+  CreateDebugConsole();
+  platform::InstallUserSignalHandler();
+  platform::RouteUserSignal(platform::kNoWindow, 0);
+  std::raise(SIGUSR1);
+  PollDebugConsole();
+  EXPECT_EQ(gpDebugConsole->Log().back(), "SIGUSR1 dropped: live tuning is not running.\n");
   DestroyDebugConsole();
 }
 

@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstring>
+#include <filesystem>
 
 #include "Drovane/PrefsFile.h"
 #include "Drovane/RecordFile.h"
+#include "support/PrefsFileBytes.h"
 #include "support/TempFolder.h"
 
 namespace {
 
-std::string Le(uint32_t value) {
-  return std::string{static_cast<char>(value), static_cast<char>(value >> 8),
-                     static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
-}
-
-const std::string kWarningChunk = Le(0) + Le(49) + std::string(PrefsFile::kWarning, 41);
+using namespace prefsbytes;
+using LoadResult = PrefsFile::LoadResult;
 
 class CountingListener : public PrefsListener {
 public:
@@ -53,7 +53,7 @@ TEST_F(PrefsFileTest, RecordsRoundTrip) {
   ASSERT_TRUE(saved.Save(Path()));
 
   PrefsFile loaded;
-  ASSERT_TRUE(loaded.Load(Path()));
+  ASSERT_EQ(loaded.Load(Path()), LoadResult::kRead);
   ASSERT_EQ(loaded.Records().size(), 2u);
   EXPECT_EQ(loaded.GetSize(0x5245494F), 8u);
   EXPECT_EQ(std::memcmp(loaded.GetData(0x5245494F), "replaced", 8), 0);
@@ -86,12 +86,8 @@ TEST_P(PrefsDamageTest, DamagedFileGivesAnEmptyStore) {
   folder.Write("tarvid.cfg", GetParam().bytes);
   PrefsFile prefs;
   prefs.SetData(1, "stale", 5);
-  EXPECT_FALSE(prefs.Load(folder.Game("tarvid.cfg")));
+  EXPECT_EQ(prefs.Load(folder.Game("tarvid.cfg")), LoadResult::kDamaged);
   EXPECT_TRUE(prefs.Records().empty());
-}
-
-std::string Header(const std::string& creator, const std::string& type, uint32_t version, uint32_t length) {
-  return "VIFF" + Le(2) + creator + type + Le(version) + Le(length) + Le(1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -102,18 +98,36 @@ INSTANTIATE_TEST_SUITE_P(
                     DamagedCase{"wrong version", Header("TRVD", "PREF", 1, 28)},
                     DamagedCase{"incomplete", Header("TRVD", "PREF", 0x10000, 28) + kWarningChunk},
                     DamagedCase{"bad chunk", Header("TRVD", "PREF", 0x10000, 28 + 49 + 8) + kWarningChunk +
-                                                 Le(7) + Le(3)}));
+                                                 Le(7) + Le(3)},
+                    DamagedCase{"record over 64 KB", WithRecord(7, std::string(64 * 1024 + 1, 'r'))},
+                    DamagedCase{"file over 1 MB", WithRecord(7, "x") + std::string(1024 * 1024, 'p')}));
+
+TEST_F(PrefsFileTest, LargestRecordStillReads) {
+  folder.Write("tarvid.cfg", WithRecord(7, std::string(64 * 1024, 'r')));
+  PrefsFile prefs;
+  EXPECT_EQ(prefs.Load(Path()), LoadResult::kRead);
+  EXPECT_EQ(prefs.GetSize(7), 64u * 1024);
+}
+
+TEST_F(PrefsFileTest, AnythingButARegularFileIsDamaged) {
+  folder.MakeFolder("tarvid.cfg");
+  PrefsFile prefs;
+  EXPECT_EQ(prefs.Load(Path()), LoadResult::kDamaged);
+  std::filesystem::remove(folder.System("tarvid.cfg"));
+  ASSERT_EQ(mkfifo(folder.System("tarvid.cfg").c_str(), 0600), 0);
+  EXPECT_EQ(prefs.Load(Path()), LoadResult::kDamaged);  // and does not wait for a writer
+}
 
 TEST_F(PrefsFileTest, MissingFileGivesAnEmptyStore) {
   PrefsFile prefs;
-  EXPECT_FALSE(prefs.Load(Path()));
+  EXPECT_EQ(prefs.Load(Path()), LoadResult::kMissing);
   EXPECT_TRUE(prefs.Records().empty());
 }
 
 TEST_F(PrefsFileTest, FileWithoutWarningKeepsItsFirstRecord) {
   folder.Write("tarvid.cfg", Header("TRVD", "PREF", 0x10000, 28 + 9) + Le(42) + Le(9) + "x");
   PrefsFile prefs;
-  ASSERT_TRUE(prefs.Load(Path()));
+  ASSERT_EQ(prefs.Load(Path()), LoadResult::kRead);
   EXPECT_EQ(prefs.GetSize(42), 1u);
 }
 

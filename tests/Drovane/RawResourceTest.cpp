@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "Drovane/ProgramResourceTable.h"
 #include "Drovane/RawResource.h"
 #include "Drovane/RecordFile.h"
 #include "platform/ProgramResources.h"
@@ -16,9 +17,9 @@ protected:
     file.OpenForWrite(platform::kResourceCreator, platform::kResourceFileType, platform::kResourceTypeVersion);
     file.WriteChunk(1001, "hot spots", 9);
     file.Close();
-    platform::SetResourceFile(folder.Game("halvorine.res"));
+    SetResourceFile(folder.Game("halvorine.res"));
   }
-  void TearDown() override { platform::SetResourceFile(""); }
+  void TearDown() override { SetResourceFile(""); }
   TempFolder folder;
 };
 

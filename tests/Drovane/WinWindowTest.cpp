@@ -109,6 +109,13 @@ TEST(Comander, SetWindowReturnsThePreviousWindowOnce) {
   EXPECT_EQ(commander.mpWindow, &second);
 }
 
+TEST(Comander, ActivationWithoutAWindowDoesNothing) {
+  Comander commander;
+  EXPECT_EQ(commander.mpWindow, nullptr);
+  EXPECT_EQ(commander.Activate(), 0);
+  EXPECT_EQ(commander.mpWindow, nullptr);
+}
+
 TEST(Comander, DefaultsIgnoreInputAndActivationShowsTheArrow) {
   Comander commander;
   WinWindow window;

@@ -4,7 +4,6 @@
 
 #include "Drovane/DataPaths.h"
 #include "game/P3Tweak.h"
-#include "platform/WrittenFiles.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -12,12 +11,10 @@ namespace {
 class TweakTest : public testing::Test {
 protected:
   void SetUp() override {
-    platform::SetWritableCheck([](const std::string&) { return true; });
     folder.MakeFolder("A");
     gDataPaths.SetRoots(folder.Game("A"), folder.Game("B"));
     TweakRegisterMessage();
   }
-  void TearDown() override { platform::SetWritableCheck(nullptr); }
 
   void WriteTuning(const std::string& name, const std::string& text) { folder.Write("B/Tweak/" + name, text); }
 

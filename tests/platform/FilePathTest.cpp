@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 #include "platform/FilePath.h"
 #include "support/TempFolder.h"
 
@@ -46,8 +50,8 @@ TEST_F(FilePathTest, RelativePathsResolveFromTheCurrentFolder) {
 
 TEST_F(FilePathTest, OpeningAndTestingFollowTheResolution) {
   folder.Write("Sound/Boom.WAV", "abc");
-  EXPECT_TRUE(platform::FileExists(folder.Game("sound\\boom.wav")));
-  EXPECT_FALSE(platform::FileExists(folder.Game("sound")));
+  EXPECT_TRUE(platform::RegularFileExists(folder.Game("sound\\boom.wav")));
+  EXPECT_FALSE(platform::RegularFileExists(folder.Game("sound")));
   EXPECT_TRUE(platform::FolderExists(folder.Game("SOUND")));
   int handle = platform::OpenFile(folder.Game("SOUND\\BOOM.wav"), platform::kFileRead);
   ASSERT_GE(handle, 0);
@@ -79,6 +83,51 @@ TEST_F(FilePathTest, FailedSaveLeavesTheOldFile) {
   folder.MakeFolder("game.hvu.tmp/blocked");  // the temporary sibling cannot be created
   EXPECT_FALSE(platform::SaveWholeFile(folder.Game("game.hvu"), "new", 3));
   EXPECT_EQ(folder.Read("game.hvu"), "old");
+}
+
+TEST_F(FilePathTest, OnlyRegularFilesOpenAndOthersSayWhy) {
+  folder.MakeFolder("Saves");
+  ASSERT_EQ(mkfifo(folder.System("pipe").c_str(), 0600), 0);
+  const std::pair<const char*, const char*> refused[] = {
+      {"saves", "is a folder"}, {"PIPE", "is not a regular file"}, {"missing", "No such file or directory"}};
+  for (const auto& [name, reason] : refused) {
+    // A FIFO without a writer would hold up a blocking open for reading for ever.
+    EXPECT_LT(platform::OpenFile(folder.Game(name), platform::kFileRead), 0) << name;
+    EXPECT_EQ(platform::LastFileFailure(), reason);
+    EXPECT_LT(platform::OpenFile(folder.Game(name), platform::kFileReadWrite), 0) << name;
+    EXPECT_FALSE(platform::RegularFileExists(folder.Game(name)));
+  }
+  EXPECT_TRUE(platform::NameExists(folder.Game("pipe")));
+  EXPECT_TRUE(platform::NameExists(folder.Game("saves")));
+  EXPECT_FALSE(platform::NameExists(folder.Game("missing")));
+  std::string contents;
+  EXPECT_FALSE(platform::ReadWholeFile(folder.Game("pipe"), contents));
+}
+
+TEST_F(FilePathTest, SavedFilesGetTheirPermissionWhenNew) {
+  umask(022);
+  ASSERT_TRUE(platform::SaveWholeFile(folder.Game("private"), "p", 1));
+  ASSERT_TRUE(platform::SaveWholeFile(folder.Game("shared"), "s", 1, platform::kPermissionReadableByAll));
+  EXPECT_EQ(std::filesystem::status(folder.System("private")).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  EXPECT_EQ(std::filesystem::status(folder.System("shared")).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                std::filesystem::perms::group_read | std::filesystem::perms::others_read);
+  // A file replaced keeps its own bits.
+  ASSERT_TRUE(platform::SaveWholeFile(folder.Game("private"), "q", 1, platform::kPermissionReadableByAll));
+  EXPECT_EQ(std::filesystem::status(folder.System("private")).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+TEST_F(FilePathTest, RenameReplacingMovesFilesAndFoldersOverAnOlderFile) {
+  folder.Write("a.cfg", "new");
+  folder.Write("a.cfg.damaged", "older");
+  ASSERT_TRUE(platform::RenameReplacing(folder.Game("A.CFG"), folder.Game("a.cfg.damaged")));
+  EXPECT_EQ(folder.Read("a.cfg.damaged"), "new");
+  EXPECT_FALSE(folder.Exists("a.cfg"));
+  folder.MakeFolder("a.cfg");
+  ASSERT_TRUE(platform::RenameReplacing(folder.Game("a.cfg"), folder.Game("a.cfg.damaged")));
+  EXPECT_TRUE(platform::FolderExists(folder.Game("a.cfg.damaged")));
 }
 
 TEST_F(FilePathTest, MakeFoldersCreatesEveryMissingFolder) {

@@ -6,6 +6,7 @@
 
 #include "platform/MessageQueue.h"
 #include "platform/QuitSignals.h"
+#include "platform/UserSignal.h"
 
 using namespace platform;
 
@@ -66,6 +67,39 @@ TEST_P(QuitSignalTest, SignalPostsTheQuitMessageBehindWhatIsQueued) {
   EXPECT_FALSE(TakeQuitSignal());
 }
 
-INSTANTIATE_TEST_SUITE_P(InterruptAndTerminate, QuitSignalTest, testing::Values(SIGINT, SIGTERM));
+INSTANTIATE_TEST_SUITE_P(InterruptTerminateHangUp, QuitSignalTest, testing::Values(SIGINT, SIGTERM, SIGHUP));
+
+TEST_P(QuitSignalTest, SecondSignalWhileTheFirstIsPendingEndsTheProcess) {
+  EXPECT_EXIT(
+      {
+        InstallQuitSignalHandlers();
+        std::raise(GetParam());  // nobody reads the queue: a stalled start-up
+        std::raise(GetParam());
+        std::exit(0);
+      },
+      testing::ExitedWithCode(128 + GetParam()), "");
+}
+
+TEST_F(MessageQueueTest, UserSignalIsDroppedWhileNothingIsRouted) {
+  InstallUserSignalHandler();
+  RouteUserSignal(kNoWindow, 0);
+  std::raise(SIGUSR1);  // the process lives on
+  EXPECT_TRUE(DrainMessageNumbers().empty());
+  EXPECT_TRUE(TakeDroppedUserSignal());
+  EXPECT_FALSE(TakeDroppedUserSignal());
+
+  RouteUserSignal(3, 0xC123);
+  std::raise(SIGUSR1);
+  Message message;
+  ASSERT_TRUE(PeekMessage(message));
+  EXPECT_EQ(message.window, 3u);
+  EXPECT_EQ(message.message, 0xC123u);
+  EXPECT_FALSE(TakeDroppedUserSignal());
+
+  RouteUserSignal(kNoWindow, 0);  // routing stops; the handler stays
+  std::raise(SIGUSR1);
+  EXPECT_TRUE(DrainMessageNumbers().empty());
+  EXPECT_TRUE(TakeDroppedUserSignal());
+}
 
 }  // namespace

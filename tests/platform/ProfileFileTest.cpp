@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/FileHandle.h"
 #include "platform/ProfileFile.h"
 #include "support/TempFolder.h"
 
@@ -94,6 +95,21 @@ TEST(ProfileFileTest, MissingFileReadsEmptyAndWritingCreatesIt) {
   ASSERT_TRUE(platform::WritePrivateProfileString("A", "B", "12", path));
   EXPECT_EQ(folder.Read("Tweak.ini"), "[A]\r\nB=12\r\n");
   EXPECT_EQ(platform::GetPrivateProfileInt("a", "b", 5, folder.Game("TWEAK.INI")), 12);
+}
+
+TEST(ProfileFileTest, FileThatCannotBeReadIsNeverWritten) {
+  TempFolder folder;
+  std::string large = "[A]\r\nB=1\r\n" + std::string(platform::ProfileFile::kMaxFileSize, ';');
+  folder.Write("large.ini", large);
+  folder.MakeFolder("folder.ini");
+  EXPECT_EQ(platform::GetPrivateProfileInt("A", "B", 5, folder.Game("large.ini")), 5);  // over 16 MB: empty
+  EXPECT_FALSE(platform::WritePrivateProfileString("A", "B", "2", folder.Game("large.ini")));
+  EXPECT_EQ(folder.Read("large.ini"), large);
+  EXPECT_FALSE(platform::WritePrivateProfileString("A", "B", "2", folder.Game("folder.ini")));
+  EXPECT_TRUE(platform::FolderExists(folder.Game("folder.ini")));
+  // At the limit the file still reads.
+  folder.Write("limit.ini", large.substr(0, platform::ProfileFile::kMaxFileSize));
+  EXPECT_EQ(platform::GetPrivateProfileInt("A", "B", 5, folder.Game("limit.ini")), 1);
 }
 
 }  // namespace

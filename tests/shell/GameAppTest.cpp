@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <csignal>
+#include <filesystem>
 #include <string>
-#include <thread>
 
 #include "Drovane/Arena.h"
 #include "Drovane/DataPaths.h"
@@ -15,13 +18,15 @@
 #include "Drovane/ProgramEntry.h"
 #include "platform/Clock.h"
 #include "platform/MessageQueue.h"
+#include "platform/QuitSignals.h"
+#include "platform/UserSignal.h"
 #include "platform/VirtualKeys.h"
 #include "platform/Window.h"
 #include "game/P3Tweak.h"
 #include "game/P3WorldLoading.h"
-#include "platform/WrittenFiles.h"
 #include "shell/GameApp.h"
 #include "support/IsolatedFiles.h"
+#include "support/PrefsFileBytes.h"
 
 using namespace platform;
 
@@ -325,6 +330,105 @@ TEST(GameAppRun, TheWholeRunEndsOnTheQuitMessage) {
   EXPECT_EQ(gpDebugConsole, nullptr);
 }
 
+// A whole run that ends on the quit message.
+int RunToTheEnd() {
+  ClearMessageQueue();
+  StoreCommandLine("-w");
+  PostQuitMessage(0);
+  return RunApplication(new CGameApp);
+}
+
+TEST(GameAppRun, SignalsOutsideTheLoopLeaveTheRunAliveAndHangUpSavesThePreferences) {
+  IsolatedFiles files;
+  ClearMessageQueue();
+  StoreCommandLine("-w");
+  InstallQuitSignalHandlers();
+  InstallUserSignalHandler();
+  std::raise(SIGUSR1);  // before PrepareGame: dropped
+  std::raise(SIGHUP);
+  EXPECT_EQ(RunApplication(new CGameApp), 0);
+  std::raise(SIGUSR1);  // after the destructor: dropped too
+  EXPECT_TRUE(TakeDroppedUserSignal());
+  // The missing preferences file was written at the end.
+  EXPECT_EQ(files.folder.Read("xdg/halvorine/tarvid.cfg").substr(0, 4), "VIFF");
+}
+
+struct UnreadablePrefs {
+  const char* name;
+  std::string bytes;  // for a regular file
+};
+
+void PrintTo(const UnreadablePrefs& prefs, std::ostream* out) {
+  *out << prefs.name;
+}
+
+std::string RandomBytes() {
+  std::string bytes;
+  for (uint32_t i = 0, x = 7; i < 300; ++i, x = x * 1103515245u + 12345u) bytes += static_cast<char>(x >> 16);
+  return bytes;
+}
+
+class UnreadablePrefsTest : public testing::TestWithParam<UnreadablePrefs> {
+protected:
+  // The case's file, or a folder or a FIFO for the cases without bytes.
+  void MakePrefs(const std::string& relative) {
+    const std::string name = GetParam().name;
+    files.folder.MakeFolder("xdg/halvorine");
+    files.folder.MakeFolder(std::filesystem::path(relative).parent_path());
+    if (name == "folder") return files.folder.MakeFolder(relative + "/inside");
+    if (name == "FIFO") {
+      ASSERT_EQ(mkfifo(files.folder.System(relative).c_str(), 0600), 0);
+      return;
+    }
+    files.folder.Write(relative, GetParam().bytes);
+  }
+
+  IsolatedFiles files;
+};
+
+TEST_P(UnreadablePrefsTest, IsKeptAsideAfterARunThatEndsNormally) {
+  files.folder.Write("xdg/halvorine/tarvid.cfg.damaged", "an older one");
+  MakePrefs("xdg/halvorine/tarvid.cfg");
+  EXPECT_EQ(RunToTheEnd(), 0);
+  EXPECT_FALSE(files.folder.Exists("xdg/halvorine/tarvid.cfg"));  // nothing changed: nothing saved
+  std::string aside = files.folder.System("xdg/halvorine/tarvid.cfg.damaged");
+  const std::string name = GetParam().name;
+  if (name == "folder") {
+    EXPECT_TRUE(std::filesystem::exists(aside + "/inside"));
+  } else if (name == "FIFO") {
+    EXPECT_TRUE(std::filesystem::is_fifo(aside));
+  } else {
+    EXPECT_EQ(files.folder.Read("xdg/halvorine/tarvid.cfg.damaged"), GetParam().bytes);
+  }
+}
+
+TEST_P(UnreadablePrefsTest, InTheProgramsFolderIsLeftAloneAndChangesGoToTheWrittenFolder) {
+  MakePrefs("program/tarvid.cfg");
+  CGameApp app;
+  gDataPaths.SetRoots(files.folder.Game("program"), files.folder.Game("data"));
+  app.LoadPreferences();
+  app.mPrefs.SetData(1, "x", 1);
+  app.SavePreferences();
+  EXPECT_TRUE(std::filesystem::exists(files.folder.System("program/tarvid.cfg")));
+  EXPECT_FALSE(files.folder.Exists("program/tarvid.cfg.damaged"));
+  EXPECT_EQ(files.folder.Read("xdg/halvorine/tarvid.cfg").substr(0, 4), "VIFF");
+}
+
+using namespace prefsbytes;
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, UnreadablePrefsTest,
+    testing::Values(UnreadablePrefs{"cut record", WithRecord(7, "abcdef").substr(0, 28 + 49 + 10)},
+                    UnreadablePrefs{"newer version", WithRecord(7, "abcdef", PrefsFile::kTypeVersion + 1)},
+                    UnreadablePrefs{"wrong length field", WithRecord(7, "abcdef") + "trailing"},
+                    UnreadablePrefs{"random bytes", RandomBytes()}, UnreadablePrefs{"empty file", ""},
+                    UnreadablePrefs{"folder", ""}, UnreadablePrefs{"FIFO", ""}),
+    [](const testing::TestParamInfo<UnreadablePrefs>& info) {
+      std::string name = info.param.name;
+      std::replace(name.begin(), name.end(), ' ', '_');
+      return name;
+    });
+
 TEST_F(GameAppTest, PreferencesAndArenasLiveAsLongAsTheGame) {
   files.folder.Write("xdg/halvorine/tarvid.cfg", "damaged");
   ASSERT_EQ(app->Startup(), 0u);
@@ -367,6 +471,7 @@ class LiveTuningTest : public GameAppTest {
 protected:
   void SetUp() override {
     GameAppTest::SetUp();
+    InstallUserSignalHandler();
     StoreCommandLine("-w");
     app->Startup();
     ASSERT_EQ(app->PrepareGame(), 0u);
@@ -401,13 +506,25 @@ TEST_F(LiveTuningTest, ConsoleCommandRereadsTheSections) {
   EXPECT_EQ(speed, 0x28000);
 }
 
-TEST_F(LiveTuningTest, ReloadWaitsForTheWorldLoadingThread) {
+TEST_F(LiveTuningTest, ReloadDuringAWorldLoadRunsOnTheFirstFrameAfter) {
   std::unique_lock loading(WorldLoadingMutex());
-  std::thread reload([] { TweakLiveReload(); });
+  gpDebugConsole->TypeInput("tweak\n");
+  DispatchPending();  // returns at once: the loop goes on
+  EXPECT_EQ(speed, 0);
+  app->RunFrame();
   EXPECT_EQ(speed, 0);  // still loading: nothing read
   loading.unlock();
-  reload.join();
+  app->RunFrame();
   EXPECT_EQ(speed, 0x28000);
+  EXPECT_EQ(gpDebugConsole->Log().back(),
+            "Tuning read from " + files.folder.Game("data\\tweak\\pel3d.twk") + ": 1 sections.\n");
+  speed = 0;
+  app->RunFrame();  // read once only
+  EXPECT_EQ(speed, 0);
+  std::filesystem::remove(files.folder.System("data/tweak/PEL3D.TWK"));
+  TweakLiveReload();
+  EXPECT_EQ(gpDebugConsole->Log().back(),
+            "No tuning file " + files.folder.Game("data\\tweak\\pel3d.twk") + ": nothing was read.\n");
 }
 
 }  // namespace

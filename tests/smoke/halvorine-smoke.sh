@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Starts the real program headless with the windowed and debug-console switches, in a
 # temporary folder, asks it to quit with SIGTERM as soon as its first console line has
-# appeared on stderr, and checks that it ended cleanly.
+# appeared on stderr, and checks that it ended cleanly, wrote its preferences into its own
+# XDG_DATA_HOME and nothing into the program's folder.
 set -u
 program=$1
+programFolder=$(dirname "$program")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 mkfifo console
+ls -A "$programFolder" >"$work/before"
 
-XDG_DATA_HOME="$work/xdg" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$program" -w -d 2>console &
+env -u HALVORINE_WRITE XDG_DATA_HOME="$work/xdg" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
+  "$program" -w -d 2>console &
 pid=$!
 exec 3<console
 
@@ -43,4 +47,14 @@ if [[ $status -ne 0 ]]; then
   echo "FAIL: exit status $status after SIGTERM"
   exit 1
 fi
-echo "PASS: started, showed its console and ended with status 0"
+if [[ ! -f "$work/xdg/halvorine/tarvid.cfg" ]]; then
+  echo "FAIL: no tarvid.cfg in its XDG_DATA_HOME"
+  exit 1
+fi
+ls -A "$programFolder" >"$work/after"
+changed=$(find "$programFolder" -maxdepth 1 -newer "$work/before")
+if ! diff "$work/before" "$work/after" || [[ -n $changed ]]; then
+  echo "FAIL: the program's folder changed: $changed"
+  exit 1
+fi
+echo "PASS: started, showed its console, ended with status 0 and kept its files in XDG_DATA_HOME"

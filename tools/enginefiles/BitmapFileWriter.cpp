@@ -3,6 +3,7 @@
 #include "enginefiles/ByteWriter.h"
 #include "pel3d/ResourceFileFormat.h"
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 
 namespace {
 
@@ -41,5 +42,5 @@ std::vector<uint8_t> BitmapFileWriter::Build() const {
 
 bool BitmapFileWriter::Save(const std::string& gamePath) const {
   std::vector<uint8_t> bytes = Build();
-  return platform::SaveWholeFile(gamePath, bytes.data(), bytes.size());
+  return platform::SaveWholeFile(gamePath, bytes.data(), bytes.size(), platform::kPermissionReadableByAll);
 }

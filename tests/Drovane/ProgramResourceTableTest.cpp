@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "Drovane/ProgramResourceTable.h"
 #include "platform/ByteOrder.h"
+#include "platform/Process.h"
 #include "platform/ProgramResources.h"
 #include "support/TempFolder.h"
 
@@ -42,13 +44,15 @@ private:
   std::string mBytes;
 };
 
-bool Parse(const std::string& image, platform::ResourceTable& table, std::string& error) {
-  return platform::ParseResourceFile(reinterpret_cast<const uint8_t*>(image.data()), image.size(), table, error);
+bool Parse(const std::string& image, ResourceTable& table, std::string& error) {
+  TempFolder folder;
+  folder.Write("halvorine.res", image);
+  return ReadResourceFile(folder.Game("halvorine.res"), table, error);
 }
 
 TEST(ProgramResourcesTest, ReadsOneResourcePerChunkFirstOfAnIdWins) {
   std::string image = ResourceImage().Chunk(300, "abc").Chunk(0, "").Chunk(300, "later").Bytes();
-  platform::ResourceTable table;
+  ResourceTable table;
   std::string error;
   ASSERT_TRUE(Parse(image, table, error)) << error;
   ASSERT_EQ(table.size(), 2u);
@@ -65,8 +69,11 @@ TEST(ProgramResourcesTest, RefusesDamagedImagesWhole) {
   std::string tooLong = good;
   platform::WriteLE32(reinterpret_cast<uint8_t*>(tooLong.data()) + 32, 100);
   std::string wrongLength = good + "zz";
-  for (const std::string& image : {good.substr(0, 20), wrongKind, shortChunk, cutHeader, tooLong, wrongLength}) {
-    platform::ResourceTable table;
+  std::string wrongMagic = good;
+  wrongMagic[0] = 'W';
+  for (const std::string& image :
+       {good.substr(0, 20), wrongKind, shortChunk, cutHeader, tooLong, wrongLength, wrongMagic}) {
+    ResourceTable table;
     std::string error;
     EXPECT_FALSE(Parse(image, table, error));
     EXPECT_FALSE(error.empty());
@@ -77,14 +84,19 @@ TEST(ProgramResourcesTest, RefusesDamagedImagesWhole) {
 TEST(ProgramResourcesTest, FindsResourcesInTheNamedFile) {
   TempFolder folder;
   folder.Write("Halvorine.RES", ResourceImage().Chunk(1001, "regions").Bytes());
-  platform::SetResourceFile(folder.Game("halvorine.res"));
-  const std::vector<uint8_t>* found = platform::FindProgramResource(1001);
+  SetResourceFile(folder.Game("halvorine.res"));
+  const std::vector<uint8_t>* found = FindProgramResource(1001);
   ASSERT_NE(found, nullptr);
   EXPECT_EQ(found->size(), 7u);
-  EXPECT_EQ(platform::FindProgramResource(1002), nullptr);
-  platform::SetResourceFile(folder.Game("missing.res"));
-  EXPECT_EQ(platform::FindProgramResource(1001), nullptr);
-  platform::SetResourceFile("");
+  EXPECT_EQ(FindProgramResource(1002), nullptr);
+  SetResourceFile(folder.Game("missing.res"));
+  EXPECT_EQ(FindProgramResource(1001), nullptr);
+  SetResourceFile("");
+}
+
+TEST(ProgramResourcesTest, FileLivesBesideTheProgram) {
+  std::string module = platform::GetModuleFileName();
+  EXPECT_EQ(platform::ProgramResourceFilePath(), module.substr(0, module.rfind('\\') + 1) + "halvorine.res");
 }
 
 }  // namespace
