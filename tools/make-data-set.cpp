@@ -8,6 +8,7 @@
 
 #include "dataset/DataSetStep.h"
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 #include "platform/Process.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include "Drovane/StringTable.h"
 #include "dataset/StringSource.h"
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 #include "platform/Process.h"
 
 bool WriteStringTableStep(const std::string& sourceFolder, const std::string& outputPath, std::string& error) {
