@@ -156,11 +156,10 @@ uint32_t CBackBuffer::Blit(CBackBuffer* dest, const Rect& destRect, const Rect& 
   return target->Blt(&destRect, source, &srcRect, flags, &mBltFx);
 }
 
-uint32_t CBackBuffer::Compose(CBackBuffer* dest, int32_t x, int32_t y, int32_t srcLeft, int32_t srcTop,
-                              int32_t srcRight, int32_t srcBottom) {
+uint32_t CBackBuffer::ClippedBlit(CBackBuffer* dest, int32_t x, int32_t y, const Rect& src, bool keyed) {
   if (!dest) return kNoSurface;
-  const int64_t w = int64_t{srcRight} - srcLeft;
-  const int64_t h = int64_t{srcBottom} - srcTop;
+  const int64_t w = int64_t{src.right} - src.left;
+  const int64_t h = int64_t{src.bottom} - src.top;
   if (x >= dest->mWidth || y >= dest->mHeight || x + w < 0 || y + h < 0) return kNoError;
   if (!GetSurface()) return kNoSurface;
   // Whatever passes an edge of dest is cut from both rectangles.
@@ -169,10 +168,15 @@ uint32_t CBackBuffer::Compose(CBackBuffer* dest, int32_t x, int32_t y, int32_t s
   const int32_t cutLeft = std::max(-x, 0);
   const int32_t cutTop = std::max(-y, 0);
   const Rect to{x + cutLeft, y + cutTop, static_cast<int32_t>(x + w - cutRight), static_cast<int32_t>(y + h - cutBottom)};
-  const Rect from{srcLeft + cutLeft, srcTop + cutTop, static_cast<int32_t>(srcRight - cutRight),
-                  static_cast<int32_t>(srcBottom - cutBottom)};
+  const Rect from{src.left + cutLeft, src.top + cutTop, static_cast<int32_t>(src.right - cutRight),
+                  static_cast<int32_t>(src.bottom - cutBottom)};
   if (IsEmpty(to)) return kNoError;
-  const uint32_t result = Blit(dest, to, from, mTransparent);
+  return Blit(dest, to, from, keyed);
+}
+
+uint32_t CBackBuffer::Compose(CBackBuffer* dest, int32_t x, int32_t y, int32_t srcLeft, int32_t srcTop,
+                              int32_t srcRight, int32_t srcBottom) {
+  const uint32_t result = ClippedBlit(dest, x, y, {srcLeft, srcTop, srcRight, srcBottom}, mTransparent);
   if (result != kResultOk && result != kNoSurface) ReportDirectDrawError(result, kComposeFailed);
   return result;
 }
@@ -193,9 +197,8 @@ uint32_t CBackBuffer::Swap(WinWindow*, int32_t, int32_t) {
 
 uint32_t CBackBuffer::ComposeToWindow(WinWindow* window, int32_t srcLeft, int32_t srcTop, int32_t srcRight,
                                       int32_t srcBottom, int32_t x, int32_t y) {
-  if (!GetSurface() || !window) return kNoSurface;
-  const Rect to{x, y, std::min(x + (srcRight - srcLeft), mWidth), std::min(y + (srcBottom - srcTop), mHeight)};
-  return Blit(window->mpBackBuffer, to, {srcLeft, srcTop, srcRight, srcBottom}, false);
+  if (!window) return kNoSurface;
+  return ClippedBlit(window->mpBackBuffer, x, y, {srcLeft, srcTop, srcRight, srcBottom}, false);
 }
 
 uint32_t CBackBuffer::ComposeAtPoint(CBackBuffer* dest, const Point& point, const Rect& rect) {

@@ -36,7 +36,7 @@ public:
                           int32_t destBottom, int32_t srcLeft, int32_t srcTop, int32_t srcRight, int32_t srcBottom);
   // Flips the front surface.
   uint32_t Swap(WinWindow* window, int32_t x, int32_t y) override;
-  // A plain copy into the window's back buffer, its destination limited to this buffer's size.
+  // A plain copy into the window's back buffer at (x, y), clipped to it.
   uint32_t ComposeToWindow(WinWindow* window, int32_t srcLeft, int32_t srcTop, int32_t srcRight, int32_t srcBottom,
                            int32_t x, int32_t y) override;
   virtual void ResetFields();
@@ -82,6 +82,8 @@ public:
 private:
   void CreateSurface(int32_t width, int32_t height);
   void ReleaseSurface(platform::DisplaySurface*& surface);
+  // The source rectangle into dest at (x, y), cut to dest's edges; 0 when nothing is left.
+  uint32_t ClippedBlit(CBackBuffer* dest, int32_t x, int32_t y, const platform::Rect& src, bool keyed);
   uint32_t Blit(CBackBuffer* dest, const platform::Rect& destRect, const platform::Rect& srcRect, bool keyed);
   void DrawLineSpan(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t thickness);
   // A width-by-height block clipped to the locked pixels.
