@@ -29,8 +29,7 @@ std::vector<uint8_t> WriteBmp(int32_t width, int32_t height, const std::vector<u
   out.U32(imageSize);
   out.U32(2835);
   out.U32(2835);
-  const bool full = colours.size() == 256 && options.zeroForFullTable;
-  out.U32(full ? 0 : static_cast<uint32_t>(colours.size()));
+  out.U32(colours.size() == 256 ? 0 : static_cast<uint32_t>(colours.size()));
   out.U32(0);
   for (uint32_t i = 40; i < options.headerSize; ++i) out.U8(0);
   for (const platform::Rgb& colour : colours) {
