@@ -85,6 +85,9 @@ private:
   // The source rectangle into dest at (x, y), cut to dest's edges; 0 when nothing is left.
   uint32_t ClippedBlit(CBackBuffer* dest, int32_t x, int32_t y, const platform::Rect& src, bool keyed);
   uint32_t Blit(CBackBuffer* dest, const platform::Rect& destRect, const platform::Rect& srcRect, bool keyed);
+  using LineDrawer = uint32_t (CBackBuffer::*)(int32_t, int32_t, int32_t, int32_t, int32_t);
+  // Top, bottom, right and left edges, each drawn by draw.
+  uint32_t DrawOutline(const platform::Rect& rect, int32_t thickness, LineDrawer draw);
   void DrawLineSpan(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t thickness);
   // A width-by-height block clipped to the locked pixels.
   void FillBlock(int64_t left, int64_t top, int64_t width, int64_t height);

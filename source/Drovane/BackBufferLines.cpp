@@ -126,18 +126,18 @@ uint32_t CBackBuffer::DrawClippedLine(int32_t x1, int32_t y1, int32_t x2, int32_
                        static_cast<int32_t>(by), thickness);
 }
 
-uint32_t CBackBuffer::DrawClippedRect(const Rect& rect, int32_t thickness) {
-  DrawClippedLine(rect.left, rect.top, rect.right, rect.top, thickness);
-  DrawClippedLine(rect.left, rect.bottom, rect.right, rect.bottom, thickness);
-  DrawClippedLine(rect.right, rect.top, rect.right, rect.bottom, thickness);
-  DrawClippedLine(rect.left, rect.top, rect.left, rect.bottom, thickness);
+uint32_t CBackBuffer::DrawOutline(const Rect& rect, int32_t thickness, LineDrawer draw) {
+  (this->*draw)(rect.left, rect.top, rect.right, rect.top, thickness);
+  (this->*draw)(rect.left, rect.bottom, rect.right, rect.bottom, thickness);
+  (this->*draw)(rect.right, rect.top, rect.right, rect.bottom, thickness);
+  (this->*draw)(rect.left, rect.top, rect.left, rect.bottom, thickness);
   return kNoError;
 }
 
+uint32_t CBackBuffer::DrawClippedRect(const Rect& rect, int32_t thickness) {
+  return DrawOutline(rect, thickness, &CBackBuffer::DrawClippedLine);
+}
+
 uint32_t CBackBuffer::DrawPixelRect(const Rect& rect, int32_t thickness) {
-  DrawPixelLine(rect.left, rect.top, rect.right, rect.top, thickness);
-  DrawPixelLine(rect.left, rect.bottom, rect.right, rect.bottom, thickness);
-  DrawPixelLine(rect.right, rect.top, rect.right, rect.bottom, thickness);
-  DrawPixelLine(rect.left, rect.top, rect.left, rect.bottom, thickness);
-  return kNoError;
+  return DrawOutline(rect, thickness, &CBackBuffer::DrawPixelLine);
 }

@@ -1,9 +1,8 @@
 #include "Drovane/BitmapFileReader.h"
 
-#include <cstring>
-
 #include "Drovane/DebugLog.h"
 #include "Drovane/ErrorReport.h"
+#include "platform/ByteOrder.h"
 #include "platform/FileHandle.h"
 
 namespace {
@@ -11,49 +10,45 @@ namespace {
 constexpr size_t kFileHeaderSize = 14;
 constexpr uint32_t kMinInfoHeaderSize = 40;
 
-uint16_t Word(const uint8_t* at) { return static_cast<uint16_t>(at[0] | (at[1] << 8)); }
+using platform::RangeFits;
+using platform::ReadLE16;
+using platform::ReadLE32;
 
-uint32_t Dword(const uint8_t* at) {
-  return static_cast<uint32_t>(at[0]) | (static_cast<uint32_t>(at[1]) << 8) | (static_cast<uint32_t>(at[2]) << 16) |
-         (static_cast<uint32_t>(at[3]) << 24);
-}
-
-bool Fail(std::string& badField, const char* field) {
-  badField = field;
-  return false;
-}
-
-// Whether length bytes from offset lie within size, without overflowing.
-bool Within(size_t offset, size_t length, size_t size) { return offset <= size && length <= size - offset; }
-
-}  // namespace
-
-bool ReadBitmapLayout(const uint8_t* data, size_t size, BitmapLayout& layout, std::string& badField) {
-  if (!data || size < kFileHeaderSize + kMinInfoHeaderSize) return Fail(badField, "file size");
-  if (data[0] != 'B' || data[1] != 'M') return Fail(badField, "signature");
+// What is wrong with the bytes as a bitmap file, or null when they are one.
+const char* CheckLayout(const uint8_t* data, size_t size, BitmapLayout& layout) {
+  if (!data || size < kFileHeaderSize + kMinInfoHeaderSize) return "file size";
+  if (data[0] != 'B' || data[1] != 'M') return "signature";
   const uint8_t* info = data + kFileHeaderSize;
-  const uint32_t infoSize = Dword(info);
-  if (infoSize < kMinInfoHeaderSize || !Within(kFileHeaderSize, infoSize, size)) return Fail(badField, "header size");
-  const int32_t width = static_cast<int32_t>(Dword(info + 4));
-  const int32_t height = static_cast<int32_t>(Dword(info + 8));
-  if (Word(info + 14) != 8) return Fail(badField, "bit count");
-  if (Dword(info + 16) != 0) return Fail(badField, "compression");
-  if (width < 1 || width > kMaxBitmapSide) return Fail(badField, "width");
-  if (height == 0 || height < -kMaxBitmapSide || height > kMaxBitmapSide) return Fail(badField, "height");
-  const uint32_t used = Dword(info + 32);
-  if (used > 256) return Fail(badField, "colour count");
+  const uint32_t infoSize = ReadLE32(info);
+  if (infoSize < kMinInfoHeaderSize || !RangeFits(kFileHeaderSize, infoSize, size)) return "header size";
+  const int32_t width = static_cast<int32_t>(ReadLE32(info + 4));
+  const int32_t height = static_cast<int32_t>(ReadLE32(info + 8));
+  if (ReadLE16(info + 14) != 8) return "bit count";
+  if (ReadLE32(info + 16) != 0) return "compression";
+  if (width < 1 || width > kMaxBitmapSide) return "width";
+  if (height == 0 || height < -kMaxBitmapSide || height > kMaxBitmapSide) return "height";
+  const uint32_t used = ReadLE32(info + 32);
+  if (used > 256) return "colour count";
   layout.width = width;
   layout.height = height < 0 ? -height : height;
   layout.topDown = height < 0;
   layout.colourCount = used == 0 ? 256 : used;
   layout.colourTableOffset = kFileHeaderSize + infoSize;
-  if (!Within(layout.colourTableOffset, layout.colourCount * 4, size)) return Fail(badField, "colour table");
-  layout.pixelOffset = Dword(data + 10);
+  if (!RangeFits(layout.colourTableOffset, layout.colourCount * 4, size)) return "colour table";
+  layout.pixelOffset = ReadLE32(data + 10);
   layout.rowBytes = (static_cast<size_t>(width) + 3) & ~size_t{3};
-  if (!Within(layout.pixelOffset, layout.rowBytes * static_cast<size_t>(layout.height), size)) {
-    return Fail(badField, "pixel offset");
+  if (!RangeFits(layout.pixelOffset, layout.rowBytes * static_cast<size_t>(layout.height), size)) {
+    return "pixel offset";
   }
-  return true;
+  return nullptr;
+}
+
+}  // namespace
+
+bool ReadBitmapLayout(const uint8_t* data, size_t size, BitmapLayout& layout, std::string& badField) {
+  const char* problem = CheckLayout(data, size, layout);
+  if (problem) badField = problem;
+  return problem == nullptr;
 }
 
 bool ReadBitmapFile(const char* fileName, std::string& bytes, BitmapLayout& layout) {
@@ -69,6 +64,6 @@ uint32_t LoadBitmapPalette(const char* fileName, uint32_t* entries) {
   BitmapLayout layout;
   if (!entries || !ReadBitmapFile(fileName, bytes, layout)) return kErrorFailure;
   const auto* table = reinterpret_cast<const uint8_t*>(bytes.data()) + layout.colourTableOffset;
-  for (uint32_t i = 0; i < layout.colourCount; ++i) entries[i] = Dword(table + 4 * i);
+  for (uint32_t i = 0; i < layout.colourCount; ++i) entries[i] = ReadLE32(table + 4 * i);
   return kNoError;
 }

@@ -6,6 +6,7 @@
 
 #include "Drovane/DebugLog.h"
 #include "Drovane/DirectDrawObject.h"
+#include "platform/ByteOrder.h"
 #include "platform/FileHandle.h"
 
 using platform::PaletteEntry;
@@ -14,8 +15,6 @@ namespace {
 
 constexpr size_t kEntriesOffset = 24;
 constexpr uint16_t kPaletteVersion = 0x0300;
-
-uint16_t ReadWord(const uint8_t* at) { return static_cast<uint16_t>(at[0] | (at[1] << 8)); }
 
 bool HasTag(const uint8_t* data, size_t offset, const char* tag) { return std::memcmp(data + offset, tag, 4) == 0; }
 
@@ -37,8 +36,8 @@ std::string ReadPaletteBytes(const char* fileName) {
 bool ParsePaletteFile(const uint8_t* data, size_t size, PaletteEntries& entries) {
   if (!data || size < kEntriesOffset) return false;
   if (!HasTag(data, 0, "RIFF") || !HasTag(data, 8, "PAL ") || !HasTag(data, 12, "data")) return false;
-  const uint16_t count = ReadWord(data + 22);
-  if (ReadWord(data + 20) != kPaletteVersion || count < 1 || count > 256) return false;
+  const uint16_t count = platform::ReadLE16(data + 22);
+  if (platform::ReadLE16(data + 20) != kPaletteVersion || count < 1 || count > 256) return false;
   const size_t present = std::min<size_t>(count, (std::min(size, kPaletteFileSize) - kEntriesOffset) / 4);
   entries.fill(PaletteEntry{});
   for (size_t i = 0; i < present; ++i) {
