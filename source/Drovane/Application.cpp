@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "Drovane/BackBuffer.h"
 #include "Drovane/ErrorReport.h"
 #include "Drovane/MainWindow.h"
 
@@ -31,6 +32,14 @@ CApplication::~CApplication() {
 MainWindow* CApplication::CreateMainWindow(int32_t width, int32_t height, uint32_t styleFlags,
                                            const char* title) {
   return new (std::nothrow) MainWindow(width, height, styleFlags, title);
+}
+
+CBackBuffer* CApplication::CreateBackBufferFromFile(const char* imageFileName) {
+  return new (std::nothrow) CBackBuffer(imageFileName);
+}
+
+CBackBuffer* CApplication::CreateBackBuffer(int32_t width, int32_t height, const uint32_t*) {
+  return new (std::nothrow) CBackBuffer(width, height);
 }
 
 int32_t CApplication::DetectOSVersion(uint32_t versionWord) {

@@ -3,6 +3,7 @@
 
 #include "platform/SystemVersion.h"
 
+class CBackBuffer;
 class MainWindow;
 
 // State bits of CApplication::mFlags, shared by the message loop and the top-level window.
@@ -31,6 +32,11 @@ public:
   // One frame, called by the message loop whenever the queue is empty.
   virtual uint32_t RunFrame() = 0;
   virtual uint32_t FinishGame() = 0;
+
+  // A back buffer loaded from a bitmap file, or of a size; null when it cannot be
+  // allocated. Buffers take the screen's palette, so the palette argument changes nothing.
+  CBackBuffer* CreateBackBufferFromFile(const char* imageFileName);
+  CBackBuffer* CreateBackBuffer(int32_t width, int32_t height, const uint32_t* paletteEntries);
 
   // The version class of the system: 1 a 16-bit based 3.x below 3.50, 2 a 32-bit 3.x below
   // 3.50, 3 any other version below 4, 4 version 4 or later. Also stored in mOSVersion.

@@ -2,6 +2,9 @@
 
 #include "Drovane/Application.h"
 #include "Drovane/Comander.h"
+#include "Drovane/CursorFile.h"
+#include "Drovane/DebugLog.h"
+#include "Drovane/RawResource.h"
 #include "Drovane/ErrorReport.h"
 #include "platform/Window.h"
 
@@ -22,6 +25,8 @@ void SetApplicationFlag(uint32_t flag, bool on) {
 
 WinWindow::~WinWindow() {
   if (mpComander) mpComander->SetWindow(nullptr);
+  for (CursorHandle& cursor : mCursors) DestroyCursor(cursor);
+  DestroyCursor(mhResourceCursor);
   if (mWindow == kNoWindow) return;
   SetWindowUserData(mWindow, nullptr);
   DestroyWindow(mWindow);
@@ -39,10 +44,44 @@ uint32_t WinWindow::GetClientSize(int32_t* pWidth, int32_t* pHeight) {
 }
 
 uint32_t WinWindow::SetCursorResource(uint32_t resourceId) {
-  mhCursor = resourceId == 0 ? LoadArrowCursor() : nullptr;
+  if (resourceId == 0) {
+    mhCursor = LoadArrowCursor();
+  } else {
+    mhCursor = LoadCursorResource(resourceId & 0xFFFF);
+    if (mhCursor) {
+      DestroyCursor(mhResourceCursor);
+      mhResourceCursor = mhCursor;
+    }
+  }
   if (!mhCursor) return kErrorCursor;
   SetCursor(mhCursor);
   return kNoError;
+}
+
+CursorHandle WinWindow::LoadCursorResource(uint32_t resourceId) {
+  RawResource resource(resourceId, true);
+  if (!resource.GetData()) return nullptr;
+  CursorImage image;
+  std::string badField;
+  if (!ReadCursorFile(static_cast<const uint8_t*>(resource.GetData()), resource.GetSize(), image, badField)) {
+    DebugPrintf("Bad cursor resource %u: %s.", resourceId, badField.c_str());
+    return nullptr;
+  }
+  return CreateMaskCursor(image.width, image.height, image.hotX, image.hotY, image.xorMask.data(),
+                          image.andMask.data());
+}
+
+uint32_t WinWindow::SetCursorIndex(int32_t index) {
+  mhCursor = index >= 0 && index < 16 ? mCursors[index] : nullptr;
+  if (!mhCursor) return kErrorCursor;
+  SetCursor(mhCursor);
+  return kNoError;
+}
+
+CBackBuffer* WinWindow::SetBackBuffer(CBackBuffer* buffer) {
+  CBackBuffer* previous = mpBackBuffer;
+  mpBackBuffer = buffer;
+  return previous;
 }
 
 Comander* WinWindow::SetComander(Comander* commander) {

@@ -4,6 +4,7 @@
 #include "platform/Cursor.h"
 #include "platform/WindowMessages.h"
 
+class CBackBuffer;
 class Comander;
 
 // The class of the framework's top-level windows.
@@ -23,9 +24,14 @@ public:
 
   // The client size; 0, or kErrorFailure with both 0 when there is no window.
   virtual uint32_t GetClientSize(int32_t* pWidth, int32_t* pHeight);
-  // Id 0 shows the system's arrow pointer; 0 when a pointer was shown, kErrorCursor when
-  // none could be had. The program has no pointer resources, so only id 0 is asked for.
+  // Id 0 shows the system's arrow pointer; any other id the ".cur" pointer of that
+  // program resource, which replaces the one loaded before. 0 when a pointer was shown,
+  // kErrorCursor (mhCursor null) when the resource is missing or not a pointer.
   virtual uint32_t SetCursorResource(uint32_t resourceId);
+  // Shows pointer index (0 to 15) of mCursors; kErrorCursor for an empty entry.
+  uint32_t SetCursorIndex(int32_t index);
+  // The buffer presented into this window (not owned); returns the one before.
+  CBackBuffer* SetBackBuffer(CBackBuffer* buffer);
   virtual intptr_t HandleMessage(platform::WindowHandle window, uint32_t message, uintptr_t wParam,
                                  intptr_t lParam);
 
@@ -39,6 +45,15 @@ public:
   Comander* mpComander = nullptr;
   platform::WindowHandle mWindow = platform::kNoWindow;
   platform::CursorHandle mhCursor = nullptr;
+  // Owned: deleted when replaced and by the destructor.
+  platform::CursorHandle mhResourceCursor = nullptr;
+  // A pointer set chosen by index; every entry is owned.
+  platform::CursorHandle mCursors[16] = {};
+  CBackBuffer* mpBackBuffer = nullptr;
+
+private:
+  // The pointer of a program resource; null when it is missing or bad.
+  static platform::CursorHandle LoadCursorResource(uint32_t resourceId);
 };
 
 // The procedure of the class "Drovane": hands each message to the window's object, or to

@@ -5,6 +5,8 @@
 // Little-endian fields of the file formats, read and written one at a time.
 namespace platform {
 
+inline uint16_t ReadLE16(const uint8_t* bytes) { return static_cast<uint16_t>(bytes[0] | bytes[1] << 8); }
+
 inline uint32_t ReadLE32(const uint8_t* bytes) {
   return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
          static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
@@ -16,5 +18,8 @@ inline void WriteLE32(uint8_t* bytes, uint32_t value) {
   bytes[2] = static_cast<uint8_t>(value >> 16);
   bytes[3] = static_cast<uint8_t>(value >> 24);
 }
+
+// Whether length bytes from offset lie within size bytes, without overflowing.
+inline bool RangeFits(size_t offset, size_t length, size_t size) { return offset <= size && length <= size - offset; }
 
 }  // namespace platform
