@@ -4,6 +4,7 @@
 #include "Drovane/ErrorReport.h"
 #include "platform/ByteOrder.h"
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "Drovane/DisplayFixture.h"
 #include "imagefiles/BmpWriter.h"
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 #include "support/TempFolder.h"
 
 using platform::Rgb;

@@ -8,6 +8,7 @@
 #include "Drovane/RecordFile.h"
 #include "Drovane/WinWindow.h"
 #include "imagefiles/CursorWriter.h"
+#include "Drovane/ProgramResourceTable.h"
 #include "platform/ProgramResources.h"
 #include "support/TempFolder.h"
 
@@ -37,9 +38,9 @@ protected:
     file.WriteChunk(202, second.data(), static_cast<uint32_t>(second.size()));
     file.WriteChunk(203, bad.data(), static_cast<uint32_t>(bad.size()));
     file.Close();
-    platform::SetResourceFile(folder.Game("halvorine.res"));
+    SetResourceFile(folder.Game("halvorine.res"));
   }
-  void TearDown() override { platform::SetResourceFile(""); }
+  void TearDown() override { SetResourceFile(""); }
 
   TempFolder folder;
   WinWindow window;

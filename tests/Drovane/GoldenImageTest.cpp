@@ -9,6 +9,7 @@
 #include "imagefiles/BmpWriter.h"
 #include "imagefiles/GamePalette.h"
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 #include "support/ImageCheck.h"
 #include "support/TempFolder.h"
 

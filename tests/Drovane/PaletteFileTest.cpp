@@ -8,6 +8,7 @@
 #include "Drovane/DirectDrawObject.h"
 #include "Drovane/PaletteFile.h"
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 #include "support/TempFolder.h"
 
 using platform::PaletteEntry;
