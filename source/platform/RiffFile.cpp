@@ -97,6 +97,7 @@ ResultCode RiffFile::Descend(RiffChunk& chunk, const RiffChunk* parent, uint32_t
 
   int64_t start = mSource->Seek(0, 1);
   if (start < 0) return kRiffCannotSeek;
+  if (parent && static_cast<uint64_t>(start) < parent->dataOffset) return kRiffChunkNotFound;
   for (uint64_t at = static_cast<uint64_t>(start); at + kHeaderSize <= limit;) {
     uint8_t header[kHeaderSize + kFormTypeSize];
     if (!ReadAt(at, header, kHeaderSize)) return kRiffCannotRead;

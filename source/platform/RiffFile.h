@@ -54,7 +54,8 @@ public:
   // there for the chunk (id or form type given in `chunk`), stepping over the others. The
   // search stays inside `parent`, or inside the file when it is null. Afterwards the
   // position is the start of the chunk's data (past the form type of a "RIFF" or "LIST").
-  // kRiffChunkNotFound when no such chunk fits; `chunk` is then unchanged.
+  // kRiffChunkNotFound when no such chunk fits (or the position lies before the parent's
+  // data); `chunk` is then unchanged.
   ResultCode Descend(RiffChunk& chunk, const RiffChunk* parent, uint32_t flags);
   // Moves past the end of the chunk and its pad byte.
   ResultCode Ascend(const RiffChunk& chunk);

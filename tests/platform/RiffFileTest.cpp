@@ -218,6 +218,8 @@ TEST(RiffFileTest, AChildNeverReachesPastItsParent) {
   RiffChunk late;
   late.id = RiffId("late");
   EXPECT_EQ(file->Descend(late, &riff, kRiffFindChunk), kRiffChunkNotFound);
+  ASSERT_EQ(file->Seek(0, 0), 0);
+  EXPECT_EQ(file->Descend(big, &riff, 0), kRiffChunkNotFound) << "a child starts inside its parent";
   ASSERT_EQ(file->Seek(24, 0), 24);
   EXPECT_EQ(file->Descend(late, nullptr, kRiffFindChunk), kResultOk);
 }
