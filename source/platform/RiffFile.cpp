@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/ByteOrder.h"
 #include "platform/FileHandle.h"
 
 namespace platform {
@@ -22,11 +23,6 @@ constexpr uint32_t kRiff = RiffId("RIFF");
 constexpr uint32_t kList = RiffId("LIST");
 constexpr uint32_t kHeaderSize = 8;
 constexpr uint32_t kFormTypeSize = 4;
-
-uint32_t LittleEndian32(const uint8_t* bytes) {
-  return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
-         static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
-}
 
 class FileSource : public RiffSource {
 public:
@@ -101,15 +97,15 @@ ResultCode RiffFile::Descend(RiffChunk& chunk, const RiffChunk* parent, uint32_t
   for (uint64_t at = static_cast<uint64_t>(start); at + kHeaderSize <= limit;) {
     uint8_t header[kHeaderSize + kFormTypeSize];
     if (!ReadAt(at, header, kHeaderSize)) return kRiffCannotRead;
-    uint32_t id = LittleEndian32(header);
-    uint32_t size = LittleEndian32(header + 4);
+    uint32_t id = ReadLE32(header);
+    uint32_t size = ReadLE32(header + 4);
     uint64_t dataOffset = at + kHeaderSize;
     bool container = IsContainer(id);
     if (container && (size < kFormTypeSize || dataOffset + kFormTypeSize > limit)) return kRiffChunkNotFound;
     uint32_t formType = 0;
     if (container) {
       if (!ReadAt(dataOffset, header + kHeaderSize, kFormTypeSize)) return kRiffCannotRead;
-      formType = LittleEndian32(header + kHeaderSize);
+      formType = ReadLE32(header + kHeaderSize);
     }
     if (!search || (id == wantedId && (!matchForm || formType == chunk.formType))) {
       chunk = {id, static_cast<uint32_t>(std::min<uint64_t>(size, limit - dataOffset)), formType,

@@ -33,14 +33,16 @@ void WaveWriter::SetSamples16(const std::vector<int16_t>& samples) {
 }
 
 bool WaveWriter::AddChunkBefore(const std::string& tag, const std::vector<uint8_t>& bytes) {
-  if (tag.size() != 4) return false;
-  mBefore.push_back({tag, bytes});
-  return true;
+  return AddChunk(mBefore, tag, bytes);
 }
 
 bool WaveWriter::AddChunkAfter(const std::string& tag, const std::vector<uint8_t>& bytes) {
+  return AddChunk(mAfter, tag, bytes);
+}
+
+bool WaveWriter::AddChunk(std::vector<Chunk>& chunks, const std::string& tag, const std::vector<uint8_t>& bytes) {
   if (tag.size() != 4) return false;
-  mAfter.push_back({tag, bytes});
+  chunks.push_back({tag, bytes});
   return true;
 }
 

@@ -42,6 +42,7 @@ private:
     std::vector<uint8_t> bytes;
   };
 
+  static bool AddChunk(std::vector<Chunk>& chunks, const std::string& tag, const std::vector<uint8_t>& bytes);
   std::vector<uint8_t> FormatBytes() const;
 
   uint16_t mChannels;
