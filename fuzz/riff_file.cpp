@@ -17,13 +17,13 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-// Reads the chunk's data in pieces, as far as it goes; a chunk never reaches past the file.
+// Reads the chunk's data 256 bytes at a time, as far as it goes; a chunk never reaches past the file.
 void ReadChunk(RiffFile& file, const RiffChunk& chunk) {
   Check(static_cast<uint64_t>(chunk.dataOffset) + chunk.size <= file.Size());
-  std::vector<uint8_t> piece(256);
+  std::vector<uint8_t> portion(256);
   for (uint32_t left = chunk.size; left > 0;) {
-    uint32_t count = left < piece.size() ? left : static_cast<uint32_t>(piece.size());
-    int64_t read = file.Read(piece.data(), count);
+    uint32_t count = left < portion.size() ? left : static_cast<uint32_t>(portion.size());
+    int64_t read = file.Read(portion.data(), count);
     if (read <= 0) return;
     left -= static_cast<uint32_t>(read);
   }

@@ -7,7 +7,7 @@
 namespace platform {
 namespace {
 
-// A long step is mixed in pieces of this many frames, so the scratch buffer stays small.
+// A long step is mixed this many frames at a time, so the scratch buffer stays small.
 constexpr uint64_t kFramesPerMix = 4096;
 
 }  // namespace
