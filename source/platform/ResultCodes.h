@@ -79,4 +79,17 @@ enum SoundResult : ResultCode {
   kSoundOtherAppHasPriority,
 };
 
+// Timer service failures.
+enum TimerResult : ResultCode {
+  kTimerInvalidParam = 0x8E000001,
+};
+
+// RIFF file failures.
+enum RiffResult : ResultCode {
+  kRiffCannotOpen = 0x8F000001,
+  kRiffChunkNotFound,
+  kRiffCannotRead,
+  kRiffCannotSeek,
+};
+
 }  // namespace platform

@@ -9,8 +9,8 @@ class ByteWriter {
 public:
   void U8(uint8_t value) { mBytes.push_back(value); }
   void U16(uint16_t value) {
-    mBytes.push_back(static_cast<uint8_t>(value));
-    mBytes.push_back(static_cast<uint8_t>(value >> 8));
+    U8(static_cast<uint8_t>(value));
+    U8(static_cast<uint8_t>(value >> 8));
   }
   void U32(uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) mBytes.push_back(static_cast<uint8_t>(value >> shift));
