@@ -2,6 +2,7 @@
 
 #include "enginefiles/ByteWriter.h"
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 
 namespace {
 
@@ -87,5 +88,5 @@ std::vector<uint8_t> WaveWriter::Build() const {
 
 bool WaveWriter::Save(const std::string& gamePath) const {
   std::vector<uint8_t> bytes = Build();
-  return platform::SaveWholeFile(gamePath, bytes.data(), bytes.size());
+  return platform::SaveWholeFile(gamePath, bytes.data(), bytes.size(), platform::kPermissionReadableByAll);
 }
