@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "Drovane/Arena.h"
-#include "pel3d/ResourceGroupLoader.h"
-#include "pel3d/ResourceReader.h"
+#include "pel3d/files/ResourceGroupLoader.h"
+#include "pel3d/files/ResourceReader.h"
 #include "platform/Process.h"
 
 // The file a fuzz input is written to before the engine reads it, in a folder of its own.

@@ -1,7 +1,7 @@
 #include "pel3d/EngineStart.h"
 
-#include "pel3d/ResourceReader.h"
-#include "pel3d/View.h"
+#include "pel3d/files/ResourceReader.h"
+#include "pel3d/math/View.h"
 
 namespace {
 

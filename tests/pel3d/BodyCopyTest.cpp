@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "BodyBuilder.h"
-#include "pel3d/BodyCopy.h"
-#include "pel3d/EngineError.h"
+#include "pel3d/bodies/BodyCopy.h"
+#include "pel3d/files/EngineError.h"
 
 namespace {
 

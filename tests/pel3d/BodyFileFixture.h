@@ -9,7 +9,7 @@
 #include "EngineFileFixture.h"
 #include "enginefiles/BodyWriter.h"
 #include "enginefiles/ResourceFileWriter.h"
-#include "pel3d/ResourceGroup.h"
+#include "pel3d/files/ResourceGroup.h"
 
 constexpr Fixedpoint kOne = 65536;
 

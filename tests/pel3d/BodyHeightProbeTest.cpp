@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "BodyBuilder.h"
-#include "pel3d/BodyHeightProbe.h"
+#include "pel3d/bodies/BodyHeightProbe.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "BodyFileFixture.h"
-#include "pel3d/BodyFileFormat.h"
-#include "pel3d/BodyGroup.h"
-#include "pel3d/EngineError.h"
-#include "pel3d/LoadedGroups.h"
-#include "pel3d/VertexPool.h"
+#include "pel3d/bodies/BodyFileFormat.h"
+#include "pel3d/bodies/BodyGroup.h"
+#include "pel3d/files/EngineError.h"
+#include "pel3d/files/LoadedGroups.h"
+#include "pel3d/bodies/VertexPool.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <climits>
 
 #include "BodyBuilder.h"
-#include "pel3d/BodyEdits.h"
-#include "pel3d/FacingFaces.h"
+#include "pel3d/bodies/BodyEdits.h"
+#include "pel3d/bodies/FacingFaces.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "BodyBuilder.h"
-#include "pel3d/ColourRamps.h"
-#include "pel3d/Lighting.h"
+#include "pel3d/bodies/ColourRamps.h"
+#include "pel3d/bodies/Lighting.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "BodyBuilder.h"
-#include "pel3d/EngineError.h"
-#include "pel3d/ScreenVertex.h"
+#include "pel3d/files/EngineError.h"
+#include "pel3d/bodies/ScreenVertex.h"
 
 namespace {
 

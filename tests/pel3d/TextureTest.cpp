@@ -5,13 +5,13 @@
 
 #include "BodyFileFixture.h"
 #include "enginefiles/BitmapFileWriter.h"
-#include "pel3d/Bitmap.h"
-#include "pel3d/BitmapTable.h"
-#include "pel3d/BodyGroup.h"
-#include "pel3d/EngineError.h"
-#include "pel3d/TexCoordScaling.h"
-#include "pel3d/TextureColourTable.h"
-#include "pel3d/TiledTexture.h"
+#include "pel3d/files/Bitmap.h"
+#include "pel3d/files/BitmapTable.h"
+#include "pel3d/bodies/BodyGroup.h"
+#include "pel3d/files/EngineError.h"
+#include "pel3d/bodies/TexCoordScaling.h"
+#include "pel3d/bodies/TextureColourTable.h"
+#include "pel3d/files/TiledTexture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "enginefiles/ByteWriter.h"
 #include "enginefiles/ResourceFileWriter.h"
-#include "pel3d/BodyFileFormat.h"
+#include "pel3d/bodies/BodyFileFormat.h"
 
 namespace {
 

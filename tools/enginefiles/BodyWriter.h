@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "pel3d/ResourceFileFormat.h"
-#include "pel3d/Vec3.h"
+#include "pel3d/files/ResourceFileFormat.h"
+#include "pel3d/math/Vec3.h"
 
 class ResourceFileWriter;
 

@@ -1,0 +1,139 @@
+#include "pel3d/files/GeomDirectory.h"
+
+#include <cstring>
+
+#include "Drovane/Arena.h"
+#include "pel3d/files/EngineError.h"
+#include "pel3d/files/ResourceGroup.h"
+#include "pel3d/files/ResourceReader.h"
+#include "platform/ByteOrder.h"
+
+namespace {
+
+struct GeomDirectoryState {
+  bool loaded = false;  // both tables were read
+  NamedGroupRecord* named = nullptr;
+  uint32_t namedCount = 0;
+  IdRecord* ids = nullptr;
+  uint32_t idCount = 0;
+};
+
+GeomDirectoryState gGeom;
+
+int Fail(int32_t code) {
+  SetLastResourceError(code);
+  return 0;
+}
+
+void ReadCounts(const uint8_t* bytes, GroupCounts& counts) {
+  for (uint32_t i = 0; i < kGroupCountCount; ++i) counts.values[i] = platform::ReadLE32(bytes + 4 * i);
+}
+
+int ReadNamedRecords(uint32_t offset, NamedGroupRecord* records, uint32_t count) {
+  if (!SeekResourceFile(offset)) return 0;
+  for (uint32_t i = 0; i < count; ++i) {
+    uint8_t bytes[kNamedGroupRecordSize];
+    if (!ReadResourceBytes(bytes, sizeof bytes)) return 0;
+    std::memcpy(records[i].name, bytes, kGroupNameSize);
+    records[i].bodyOffset = platform::ReadLE32(bytes + 17);
+    records[i].bodyCount = platform::ReadLE32(bytes + 21);
+    ReadCounts(bytes + 25, records[i].counts);
+  }
+  return 1;
+}
+
+int ReadIdRecords(uint32_t offset, IdRecord* records, uint32_t count) {
+  if (!SeekResourceFile(offset)) return 0;
+  for (uint32_t i = 0; i < count; ++i) {
+    uint8_t bytes[kIdRecordSize];
+    if (!ReadResourceBytes(bytes, sizeof bytes)) return 0;
+    records[i].id = platform::ReadLE32(bytes);
+    records[i].bodyOffset = platform::ReadLE32(bytes + 4);
+    ReadCounts(bytes + 8, records[i].counts);
+  }
+  return 1;
+}
+
+// Reads the chunk's head and both tables; the state is set only when all of it was read.
+int ReadGeomTables(const ChunkEntry& chunk) {
+  if (!SeekResourceFile(chunk.offset)) return 0;
+  uint8_t head[kChunkHeadSize + kGeomFieldsSize];
+  if (!ReadResourceBytes(head, kChunkHeadSize)) return 0;
+  if (platform::ReadLE32(head) != kGeomTag) return Fail(kErrorBadTag);
+  if (!ReadResourceBytes(head + kChunkHeadSize, kGeomFieldsSize)) return 0;
+  uint32_t namedCount = platform::ReadLE32(head + 8);
+  uint32_t idCount = platform::ReadLE32(head + 12);
+  uint32_t namedOffset = platform::ReadLE32(head + 16);
+  uint32_t idOffset = platform::ReadLE32(head + 20);
+  if (!ResourceBytesExist(namedOffset, uint64_t{namedCount} * kNamedGroupRecordSize) ||
+      !ResourceBytesExist(idOffset, uint64_t{idCount} * kIdRecordSize))
+    return Fail(kErrorShortRead);
+  auto* named = ArenaNewArray<NamedGroupRecord>(GetDirectoryArena(), namedCount);
+  auto* ids = ArenaNewArray<IdRecord>(GetDirectoryArena(), idCount);
+  if (!named || !ids) return Fail(kErrorOutOfMemory);
+  if (!ReadNamedRecords(namedOffset, named, namedCount)) return 0;
+  if (!ReadIdRecords(idOffset, ids, idCount)) return 0;
+  gGeom = {true, named, namedCount, ids, idCount};
+  return 1;
+}
+
+const NamedGroupRecord* FindNamedGroup(const std::string& name) {
+  for (uint32_t i = 0; i < gGeom.namedCount; ++i)
+    if (GroupNameEquals(gGeom.named[i].name, name)) return &gGeom.named[i];
+  return nullptr;
+}
+
+const IdRecord* FindIdRecord(uint32_t id) {
+  for (uint32_t i = 0; i < gGeom.idCount; ++i)
+    if (gGeom.ids[i].id == id) return &gGeom.ids[i];
+  return nullptr;
+}
+
+int FindLocation(int32_t kind, const std::string& name, uint32_t id, BodyGroupLocation& location) {
+  if (kind == kGroupBodies) {
+    const NamedGroupRecord* record = FindNamedGroup(name);
+    if (!record) return Fail(kErrorNoGroup);
+    location = {record->bodyOffset, record->bodyCount, record->counts};
+    return 1;
+  }
+  const IdRecord* record = FindIdRecord(id);
+  if (!record) return Fail(kErrorNoBody);
+  location = {record->bodyOffset, 1, record->counts};
+  return 1;
+}
+
+}  // namespace
+
+int ReadGeomDirectory(const std::string& path) {
+  if (!ReadChunkDirectory(path)) return 0;
+  if (gGeom.loaded) return 1;
+  const ChunkEntry* chunk = FindChunk(kGeomTag);
+  if (!chunk) return Fail(kErrorNoChunk);
+  return ReadGeomTables(*chunk);
+}
+
+void ForgetGeomDirectory() { gGeom = GeomDirectoryState{}; }
+
+uint32_t GetNamedGroupRecordCount() { return gGeom.namedCount; }
+
+const NamedGroupRecord* GetNamedGroupRecord(uint32_t index) {
+  return index < gGeom.namedCount ? &gGeom.named[index] : nullptr;
+}
+
+uint32_t GetIdRecordCount() { return gGeom.idCount; }
+
+const IdRecord* GetIdRecord(uint32_t index) {
+  return index < gGeom.idCount ? &gGeom.ids[index] : nullptr;
+}
+
+int LookUpBodyGroup(const std::string& path, int32_t kind, const std::string& name, uint32_t id,
+                    BodyGroupLocation* location) {
+  if (!ReadGeomDirectory(path)) return 0;
+  BodyGroupLocation found;
+  if (!FindLocation(kind, name, id, found)) return 0;
+  if (!ResourceBytesExist(found.bodyOffset, uint64_t{found.bodyCount} * kMinimumBodySize))
+    return Fail(kErrorShortRead);
+  if (!SeekResourceFile(found.bodyOffset)) return 0;
+  *location = found;
+  return 1;
+}

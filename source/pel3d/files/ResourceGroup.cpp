@@ -1,0 +1,29 @@
+#include "pel3d/files/ResourceGroup.h"
+
+#include "Drovane/Arena.h"
+#include "pel3d/files/EngineError.h"
+
+namespace {
+
+int gCurrentGroupArena = -1;
+
+}  // namespace
+
+int GetCurrentGroupArena() { return gCurrentGroupArena; }
+
+int CreateGroupArena(uint32_t firstBlockSize) {
+  gCurrentGroupArena = ArenaCreate(firstBlockSize);
+  if (gCurrentGroupArena < 0) SetLastResourceError(kErrorOutOfMemory);
+  return gCurrentGroupArena;
+}
+
+void DiscardCurrentGroupArena() {
+  ArenaDestroy(gCurrentGroupArena);
+  gCurrentGroupArena = -1;
+}
+
+ResourceGroup* AllocateGroupHeader() {
+  ResourceGroup* group = ArenaNewArray<ResourceGroup>(gCurrentGroupArena, 1);
+  if (!group) SetLastResourceError(kErrorOutOfMemory);
+  return group;
+}
