@@ -11,5 +11,6 @@ std::size_t GetBodySize(const Body* body);
 // texture coordinates into the destination (at least GetBodySize long, aligned for a
 // pointer), and registers the copy. Planes, texture-coordinate copies, textures, the BSP
 // tree and the vertex pool stay shared with the source. The copy, or null with error 9 when
-// the registry is full.
+// the registry is full, or with error 4 when the faces do not fit in GetBodySize bytes
+// (which cannot happen while the faces stay as they were measured).
 Body* CopyBodyInto(const Body* source, void* destination);

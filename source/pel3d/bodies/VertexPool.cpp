@@ -4,7 +4,9 @@
 #include <new>
 
 #include "Drovane/Arena.h"
+#include "pel3d/CountOf.h"
 #include "pel3d/bodies/Body.h"
+#include "pel3d/bodies/FaceCopy.h"
 #include "pel3d/files/EngineError.h"
 #include "pel3d/bodies/ScreenVertex.h"
 #include "pel3d/bodies/SlotList.h"
@@ -14,8 +16,6 @@ namespace {
 constexpr std::size_t kSpareScreenVertexPairs = 10;
 
 SlotList<VertexPool, kVertexPoolListCapacity, &VertexPool::listSlot> gVertexPools;
-
-std::size_t CountOf(int32_t count) { return count > 0 ? static_cast<std::size_t>(count) : 0; }
 
 // Both buffers start on 16-byte boundaries.
 constexpr std::size_t kBufferAlignment = 16;
@@ -96,5 +96,5 @@ std::size_t GetTransformedBytes(const Body* body) {
 }
 
 std::size_t GetProjectedBytes(const Body* body) {
-  return 2 * sizeof(ScreenVertex) * (CountOf(body->indexCount) + kSpareScreenVertexPairs);
+  return 2 * sizeof(ScreenVertex) * (CountFaceCorners(body) + kSpareScreenVertexPairs);
 }
