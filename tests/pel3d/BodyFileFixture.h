@@ -33,7 +33,8 @@ protected:
   // Loads the bodies as the named group "OBJECTS".
   ResourceGroup* LoadBodies(const std::vector<BodyDescription>& bodies) {
     ResourceFileWriter writer;
-    AddBodyGroup(writer, "OBJECTS", bodies);
+    std::string error;
+    EXPECT_TRUE(AddBodyGroup(writer, "OBJECTS", bodies, error)) << error;
     return LoadResourceGroup(WriteResource(writer), kGroupBodies, "OBJECTS");
   }
 };

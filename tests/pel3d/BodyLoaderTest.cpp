@@ -141,7 +141,8 @@ TEST_F(BodyFileTest, GouraudCornersAreShadedFromVertexNormals) {
 
 TEST_F(BodyFileTest, OneBodyById) {
   ResourceFileWriter writer;
-  AddIdBodies(writer, {Tent(40), Tent(41)});
+  std::string error;
+  ASSERT_TRUE(AddIdBodies(writer, {Tent(40), Tent(41)}, error)) << error;
   const std::string path = WriteResource(writer);
   ResourceGroup* group = LoadResourceGroup(path, kGroupBodyById, "", 41);
   ASSERT_NE(group, nullptr) << GetLastResourceError();
