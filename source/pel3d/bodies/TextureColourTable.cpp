@@ -42,6 +42,10 @@ int ComputeTileColours(TextureColourEntry& entry, const Bitmap& tileSet, const R
 }  // namespace
 
 int BuildTextureColourTable(ResourceGroup* group, int keep) {
+  if (!group || group->kind != kGroupBitmaps) {
+    SetLastResourceError(kErrorNotAGroup);
+    return 1;
+  }
   gTextureGroup = group;
   const int32_t count = GetBitmapCount(group);
   if (keep == 1) {
@@ -54,7 +58,8 @@ int BuildTextureColourTable(ResourceGroup* group, int keep) {
   for (int32_t i = 0; i < count; ++i) {
     const Bitmap* bitmap = GetBitmapRecord(group, static_cast<uint32_t>(i));
     TextureColourEntry& entry = group->textureColours[i];
-    if (bitmap->flags & kBitmapTileSet) {
+    // The file's own flags word may carry the tile-set bit; only tile records make a tile set.
+    if (bitmap->tiles) {
       ComputeTileColours(entry, *bitmap, *group, keep);
     } else {
       entry.colour = MostFrequentColour(bitmap->pixels, bitmap->width, bitmap->height, bitmap->width);

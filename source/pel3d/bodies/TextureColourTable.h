@@ -12,8 +12,9 @@ struct TextureColourEntry {
 
 // Builds the bitmap group's table, allocating it (and the tile sets' tables) from the
 // group's arena when keep is 1, else filling the tables it already has, and makes the group
-// the current texture group. 0, or 1 with error 4 when there is no table. Of equally
-// frequent colours the lowest wins.
+// the current texture group. A bitmap is a tile set when it has tile records. 0, or 1 with
+// error 4 when there is no table, or with error 11 (the current group unchanged) when the
+// group is not a bitmap group. Of equally frequent colours the lowest wins.
 int BuildTextureColourTable(ResourceGroup* group, int keep);
 // The current table's colour of a texture id: a bitmap's, or a tile's of a tile id; 0 when
 // there is no current table or it has no such bitmap or tile.
