@@ -8,8 +8,11 @@
 #include "BodyFileFixture.h"
 #include "pel3d/bodies/BodyFileFormat.h"
 #include "pel3d/bodies/BodyGroup.h"
+#include "pel3d/files/BitmapFile.h"
+#include "pel3d/files/ColourMap.h"
 #include "pel3d/files/EngineError.h"
 #include "pel3d/files/LoadedGroups.h"
+#include "pel3d/files/ResourceGroup.h"
 #include "pel3d/bodies/VertexPool.h"
 
 namespace {
@@ -162,6 +165,31 @@ TEST_F(BodyFileTest, FreeingTheGroupUnregistersItsBodiesAndItsArenas) {
   EXPECT_EQ(FindBody(101), nullptr);
   EXPECT_EQ(GetRegisteredBodyCount(), 0);
   EXPECT_EQ(ArenaCount(), arenas + 1);
+}
+
+// The group arena is current only while its group is built: afterwards, loaded or not,
+// none is, and the readers refuse to allocate from an arena a group may have taken along.
+TEST_F(BodyFileTest, NoGroupArenaOutlivesItsBuild) {
+  ResourceGroup* group = LoadBodies({Tent(100)});
+  ASSERT_NE(group, nullptr);
+  EXPECT_EQ(GetCurrentGroupArena(), -1);
+  EXPECT_EQ(LoadResourceGroup(mFolder.Game("geo/BODIES.ZEF"), kGroupBodies, "MISSING"), nullptr);
+  EXPECT_EQ(GetCurrentGroupArena(), -1);
+  EXPECT_EQ(LoadResourceGroup(mFolder.Game("bmp/MISSING.BMP"), kGroupBitmaps), nullptr);
+  EXPECT_EQ(GetCurrentGroupArena(), -1);
+  ASSERT_EQ(FreeResourceGroup(group), 1);
+
+  const std::string missing = mFolder.Game("bmp/MISSING.BMP");
+  const std::pair<const char*, std::function<ResourceGroup*()>> readers[] = {
+      {"body group", [] { return ReadBodyGroup(GroupCounts{}, 1, 0); }},
+      {"bitmap file", [&] { return LoadBitmapFile(missing); }},
+      {"colour map", [] { return ReadColourMap(); }},
+  };
+  for (const auto& [name, read] : readers) {
+    SetLastResourceError(kErrorNone);
+    EXPECT_EQ(read(), nullptr) << name;
+    EXPECT_EQ(GetLastResourceError(), kErrorOutOfMemory) << name;
+  }
 }
 
 TEST_F(BodyFileTest, GroupPoolAndVertexPool) {

@@ -54,6 +54,7 @@ ResourceGroup* Abandon(ResourceGroup* group, int32_t bodiesRead) {
 }  // namespace
 
 ResourceGroup* ReadBodyGroup(const GroupCounts& counts, uint32_t bodyCount, uint32_t fileOffset) {
+  if (!RequireGroupArena()) return nullptr;
   BodyFileReader file(fileOffset);
   if (!CountsFitTheFile(file, counts, bodyCount)) return Fail(kErrorShortRead);
   const uint64_t blockSize = BlockSize(counts, bodyCount);

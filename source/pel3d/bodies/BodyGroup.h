@@ -14,7 +14,8 @@ struct VertexPool;
 // body group built in the current group arena; the counts size its memory block and its
 // texture-coordinate arena. Every count is checked against the bytes the file still holds
 // first (a vertex takes 12 bytes, a face 21 plus 10 per corner, a BSP node 18, a body 136).
-// Null on failure, with the code set (2, 4, 6, 9 or 10, see ReadBody): then no body of the
+// Null on failure, with the code set (2, 4, 6, 9 or 10, see ReadBody; 4 too when no group
+// arena is current): then no body of the
 // group is registered and its texture-coordinate arena is gone; the caller discards the
 // group arena.
 ResourceGroup* ReadBodyGroup(const GroupCounts& counts, uint32_t bodyCount, uint32_t fileOffset);

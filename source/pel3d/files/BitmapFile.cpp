@@ -55,6 +55,7 @@ bool WalkBitmaps(uint8_t* block, uint64_t size, ResourceGroup& group, Bitmap* bi
 }  // namespace
 
 ResourceGroup* LoadBitmapFile(const std::string& path) {
+  if (!RequireGroupArena()) return nullptr;
   EngineFile file(path);
   if (!file.IsOpen()) return Fail(kErrorOpenFailed);
   uint8_t header[kBitmapFileHeaderSize];

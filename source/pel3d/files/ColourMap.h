@@ -12,7 +12,8 @@ struct ResourceGroup;
 // with the directory's codes, 7 (no such name) or 2 (past the file's end).
 int LookUpColourMap(const std::string& path, const std::string& name);
 // Reads the colour map at the open file's position into a group header from the current
-// group arena: kind 4, slot 0, no data. Null with error 4 or 2.
+// group arena: kind 4, slot 0, no data. Null with error 4 (no memory, or no group arena
+// current) or 2.
 ResourceGroup* ReadColourMap();
 // The colour map's 768 palette bytes.
 uint8_t* GetColourMapPalette(const ResourceGroup* group);

@@ -17,12 +17,16 @@ int CreateGroupArena(uint32_t firstBlockSize) {
   return gCurrentGroupArena;
 }
 
-void DiscardCurrentGroupArena() {
-  ArenaDestroy(gCurrentGroupArena);
-  gCurrentGroupArena = -1;
+void EndGroupBuild() { gCurrentGroupArena = -1; }
+
+bool RequireGroupArena() {
+  if (gCurrentGroupArena >= 0) return true;
+  SetLastResourceError(kErrorOutOfMemory);
+  return false;
 }
 
 ResourceGroup* AllocateGroupHeader() {
+  if (!RequireGroupArena()) return nullptr;
   ResourceGroup* group = ArenaNewArray<ResourceGroup>(gCurrentGroupArena, 1);
   if (!group) SetLastResourceError(kErrorOutOfMemory);
   return group;

@@ -37,7 +37,10 @@ constexpr uint32_t kColourMapArenaSize = 1000;
 int GetCurrentGroupArena();
 // Creates a group's arena and makes it current; -1 with error 4 when no arena is free.
 int CreateGroupArena(uint32_t firstBlockSize);
-// Destroys the current group's arena after a failed load; nothing is current after.
-void DiscardCurrentGroupArena();
+// Ends a group's build, whatever its outcome: no arena is current until the next one, so a
+// reader called outside a build cannot allocate from an arena a freed group left behind.
+void EndGroupBuild();
+// Whether a group arena is current; false with error 4 when none is.
+bool RequireGroupArena();
 // A cleared group header from the current group arena; null with error 4.
 ResourceGroup* AllocateGroupHeader();

@@ -12,15 +12,16 @@
 
 namespace {
 
-// Builds a group with the reader in a new arena that becomes the current group arena, then
-// lists it. A group that cannot be built or listed gives its arena back.
+// Builds a group with the reader in a new arena that is the current group arena while the
+// reader runs, then lists it. A group that cannot be built or listed gives its arena back.
 template <class Reader>
 ResourceGroup* BuildGroup(uint32_t firstBlockSize, Reader read) {
   int arena = CreateGroupArena(firstBlockSize);
   if (arena < 0) return nullptr;
   ResourceGroup* group = read();
+  EndGroupBuild();
   if (!group) {
-    DiscardCurrentGroupArena();
+    ArenaDestroy(arena);
     return nullptr;
   }
   group->arena = arena;
