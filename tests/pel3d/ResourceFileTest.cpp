@@ -268,7 +268,7 @@ TEST_P(DamagedResourceFile, FailsWithCode2AndLeaksNothing) {
   } else {
     EXPECT_EQ(LookUpBodyGroup(path, kGroupBodies, "PEL3D1", 0, &location), 0);
   }
-  EXPECT_EQ(GetLastResourceError(), kErrorShortRead);
+  EXPECT_EQ(GetLastResourceError(), kErrorBadContent);
   EXPECT_EQ(GetLoadedGroupCount(), 0);
   EXPECT_EQ(ArenaCount(), mArenasBefore + 1);  // only the open file's directory
 }
@@ -306,7 +306,7 @@ TEST_F(ResourceFile, ATruncatedFileFailsWithCode2) {
     bool fails = cut < cmap ? !LookUpBodyGroup(path, kGroupBodies, "PEL3D1", 0, &location)
                             : !LoadResourceGroup(path, kGroupColourMap, kSeventeen);
     EXPECT_TRUE(fails);
-    EXPECT_EQ(GetLastResourceError(), kErrorShortRead);
+    EXPECT_EQ(GetLastResourceError(), kErrorBadContent);
     EXPECT_EQ(ArenaCount(), mArenasBefore + 1);
   }
 }
@@ -315,7 +315,7 @@ TEST_F(ResourceFile, AChunkDirectoryThatCameShortIsReadAgainFromTheSameFile) {
   WriteSample();
   std::string path = WriteFile("geo/PEL3D1.ZEF", std::vector<uint8_t>(mBytes.begin(), mBytes.begin() + 14));
   EXPECT_EQ(LoadResourceGroup(path, kGroupColourMap, "CMAP"), nullptr);
-  EXPECT_EQ(GetLastResourceError(), kErrorShortRead);
+  EXPECT_EQ(GetLastResourceError(), kErrorBadContent);
   // Rewritten in place, the file the engine holds open is whole again.
   WriteFile("geo/PEL3D1.ZEF", mBytes);
   EXPECT_NE(LoadResourceGroup(path, kGroupColourMap, "CMAP"), nullptr);

@@ -225,7 +225,7 @@ TEST_P(BadTiledFiles, FailWithCode2AndTakeNoMemory) {
   std::string path = WriteTiledFile("TILED1.BMP", GetParam().bytes());
   uint32_t allocated = gMemoryStatistics.allocated;
   EXPECT_EQ(LoadTiledTexture(path, mGroup, 0x1F1F, 1), 0);
-  EXPECT_EQ(GetLastResourceError(), kErrorShortRead);
+  EXPECT_EQ(GetLastResourceError(), kErrorBadContent);
   EXPECT_EQ(gMemoryStatistics.allocated, allocated);
   ExpectUntouched(1);
 }

@@ -5,25 +5,19 @@
 #include "pel3d/bodies/Body.h"
 #include "pel3d/bodies/BodyBlock.h"
 #include "pel3d/bodies/BodyFileFormat.h"
-#include "pel3d/bodies/BodyFileReader.h"
 #include "pel3d/files/EngineError.h"
+#include "pel3d/files/ResourceByteSource.h"
+#include "platform/ByteOrder.h"
 
-namespace {
-
-bool Fail(int32_t code) {
-  SetLastResourceError(code);
-  return false;
-}
-
-}  // namespace
-
-bool ReadBodyBsp(BodyFileReader& file, BodyBlock& block, Body& body, Face* const* faces) {
-  uint8_t header[kBspHeaderSize];
-  if (!file.Read(header, sizeof header)) return false;
-  const int16_t nodeCount = ReadI16(header + kBspNodeCountOffset);
-  if (nodeCount < 0) return Fail(kErrorShortRead);
+bool ReadBodyBsp(ResourceByteSource& file, BodyBlock& block, Body& body, Face* const* faces) {
+  const uint64_t headerStart = file.Offset();
+  const uint8_t* header = file.Take(kBspHeaderSize);
+  if (!header) return false;
+  const int16_t nodeCount = platform::ReadLE16Signed(header + kBspNodeCountOffset);
+  if (nodeCount < 0)
+    return EngineFail(kErrorBadContent, "a negative BSP node count", static_cast<int64_t>(headerStart + kBspNodeCountOffset));
   BspNode* nodes = block.Take<BspNode>(static_cast<std::size_t>(nodeCount));
-  if (!nodes) return Fail(kErrorGroupTooSmall);
+  if (!nodes) return EngineFail(kErrorGroupTooSmall, "no room in the group's block for the BSP nodes");
 
   // The subtrees still to read, the next on top; a stack instead of recursion, so a deep
   // tree cannot exhaust the call stack.
@@ -32,19 +26,23 @@ bool ReadBodyBsp(BodyFileReader& file, BodyBlock& block, Body& body, Face* const
   while (!pending.empty()) {
     BspNode** slot = pending.back();
     pending.pop_back();
-    uint8_t number[kBspFaceNumberSize];
-    if (!file.Read(number, sizeof number)) return false;
-    const uint16_t faceNumber = ReadU16(number);
+    const uint64_t start = file.Offset();
+    const uint8_t* number = file.Take(kBspFaceNumberSize);
+    if (!number) return false;
+    const uint16_t faceNumber = platform::ReadLE16(number);
     if (faceNumber == kBspEmpty) {
       *slot = nullptr;
       continue;
     }
-    if (faceNumber >= body.faceCount || used >= nodeCount) return Fail(kErrorShortRead);
+    if (faceNumber >= body.faceCount)
+      return EngineFail(kErrorBadContent, "a BSP node naming a face outside the body", static_cast<int64_t>(start));
+    if (used >= nodeCount)
+      return EngineFail(kErrorBadContent, "more BSP nodes than the header counts", static_cast<int64_t>(start));
+    const uint8_t* values = file.Take(kBspValuesSize);
+    if (!values) return false;
     BspNode& node = nodes[used++];
-    uint8_t values[kBspValuesSize];
-    if (!file.Read(values, sizeof values)) return false;
     node.face = faces[faceNumber];
-    for (int i = 0; i < 4; ++i) node.values[i] = ReadI32(values + 4 * i);
+    for (int i = 0; i < 4; ++i) node.values[i] = platform::ReadLE32Signed(values + 4 * i);
     *slot = &node;
     pending.push_back(&node.second);
     pending.push_back(&node.first);

@@ -2,7 +2,7 @@
 #include <cstdint>
 
 class BodyBlock;
-class BodyFileReader;
+class ResourceByteSource;
 struct Body;
 struct Face;
 
@@ -12,4 +12,4 @@ struct Face;
 // (null for a stream that starts empty). false with error 2 for a short read, a negative
 // node count, more nodes than it, or a face number at or past the face count; 10 when the
 // node area does not fit the block.
-bool ReadBodyBsp(BodyFileReader& file, BodyBlock& block, Body& body, Face* const* faces);
+bool ReadBodyBsp(ResourceByteSource& file, BodyBlock& block, Body& body, Face* const* faces);

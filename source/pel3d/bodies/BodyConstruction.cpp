@@ -17,11 +17,6 @@ constexpr uint32_t kPointFaceFlags = kFaceProcessed | kFaceLinePoint;
 // Counts beyond this would need more memory than an arena block can hold.
 constexpr int32_t kMaxBuiltVertices = 1 << 20;
 
-Body* Fail(int32_t code) {
-  SetLastResourceError(code);
-  return nullptr;
-}
-
 // Room for the body record, its vertices, the shared texture coordinates and faces of
 // cornersPerFace corners, each record aligned.
 std::size_t BlockSize(std::size_t vertices, std::size_t faces, std::size_t cornersPerFace) {
@@ -29,16 +24,19 @@ std::size_t BlockSize(std::size_t vertices, std::size_t faces, std::size_t corne
          faces * (sizeof(Face) + cornersPerFace * sizeof(uint32_t) + alignof(Face)) + alignof(Face);
 }
 
-Body* Register(Body* body) { return AddBody(body) ? body : Fail(kErrorBodyRegistryFull); }
+Body* Register(Body* body) {
+  if (!AddBody(body)) return EngineFail(kErrorBodyRegistryFull, "the body registry is full");
+  return body;
+}
 
 }  // namespace
 
 Body* CreatePolylineBody(int32_t vertexCount, uint32_t colour, Fixedpoint segment) {
-  if (vertexCount < 1 || vertexCount > kMaxBuiltVertices) return Fail(kErrorOutOfMemory);
+  if (vertexCount < 1 || vertexCount > kMaxBuiltVertices) return EngineFail(kErrorOutOfMemory, "a vertex count the memory cannot hold");
   const std::size_t n = static_cast<std::size_t>(vertexCount);
   const std::size_t size = BlockSize(n, n - 1, 2);
   void* memory = ArenaAlloc(gGeneralArena, static_cast<uint32_t>(size));
-  if (!memory) return Fail(kErrorOutOfMemory);
+  if (!memory) return EngineFail(kErrorOutOfMemory, "no memory for the body");
   BodyBlock block(memory, size);
   Body* body = block.Take<Body>(1);
   body->vertexCount = vertexCount;
@@ -68,11 +66,11 @@ Body* CreatePolylineBody(int32_t vertexCount, uint32_t colour, Fixedpoint segmen
 }
 
 Body* CreatePointBody(int32_t vertexCount, int32_t faceType) {
-  if (vertexCount < 0 || vertexCount > kMaxBuiltVertices) return Fail(kErrorOutOfMemory);
+  if (vertexCount < 0 || vertexCount > kMaxBuiltVertices) return EngineFail(kErrorOutOfMemory, "a vertex count the memory cannot hold");
   const std::size_t n = static_cast<std::size_t>(vertexCount);
   const std::size_t size = BlockSize(n, n, 1);
   void* memory = ArenaAlloc(gGeneralArena, static_cast<uint32_t>(size));
-  if (!memory) return Fail(kErrorOutOfMemory);
+  if (!memory) return EngineFail(kErrorOutOfMemory, "no memory for the body");
   BodyBlock block(memory, size);
   Body* body = block.Take<Body>(1);
   body->vertexCount = vertexCount;

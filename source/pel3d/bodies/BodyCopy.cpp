@@ -11,15 +11,6 @@
 #include "pel3d/bodies/FaceCopy.h"
 #include "pel3d/files/EngineError.h"
 
-namespace {
-
-Body* Refuse(int32_t code) {
-  SetLastResourceError(code);
-  return nullptr;
-}
-
-}  // namespace
-
 std::size_t GetBodySize(const Body* body) {
   // Each face may need padding before its record, and the faces after the vertices.
   const std::size_t padding = (CountOf(body->faceCount) + 1) * alignof(Face);
@@ -34,18 +25,18 @@ Body* CopyBodyInto(const Body* source, void* destination) {
   copy->registrySlot = nullptr;
   const std::size_t vertexCount = CountOf(source->vertexCount);
   copy->vertices = block.Take<Vec3>(vertexCount);
-  if (!copy->vertices) return Refuse(kErrorOutOfMemory);
+  if (!copy->vertices) return EngineFail(kErrorOutOfMemory, "the copy does not fit its room");
   std::uninitialized_copy_n(source->vertices, vertexCount, copy->vertices);
 
   const Face* face = source->faces;
   Face** link = &copy->faces;
   for (int32_t i = 0; i < source->faceCount; ++i, face = face->next) {
     Face* faceCopy = CopyFaceInto(block, *face, FaceCopyIndices::Copied);
-    if (!faceCopy) return Refuse(kErrorOutOfMemory);
+    if (!faceCopy) return EngineFail(kErrorOutOfMemory, "the copy does not fit its room");
     *link = faceCopy;
     link = &faceCopy->next;
   }
   *link = block.Take<Face>(0);
-  if (!AddBody(copy)) return Refuse(kErrorBodyRegistryFull);
+  if (!AddBody(copy)) return EngineFail(kErrorBodyRegistryFull, "the body registry is full");
   return copy;
 }

@@ -4,10 +4,11 @@
 #include "pel3d/bodies/Body.h"
 #include "pel3d/bodies/BodyBlock.h"
 #include "pel3d/bodies/BodyFileFormat.h"
-#include "pel3d/bodies/BodyFileReader.h"
 #include "pel3d/bodies/BodyReader.h"
 #include "pel3d/bodies/BodyRegistry.h"
 #include "pel3d/files/EngineError.h"
+#include "pel3d/files/ResourceByteSource.h"
+#include "pel3d/files/ResourceFileFormat.h"
 #include "pel3d/files/ResourceGroup.h"
 #include "pel3d/bodies/VertexPool.h"
 
@@ -25,7 +26,7 @@ constexpr uint64_t kLargestBlock = UINT32_MAX - kArenaAlignment;
 uint64_t Count(const GroupCounts& counts, int which) { return counts.values[which]; }
 
 // Whether every count can be true of the bytes the file still holds.
-bool CountsFitTheFile(const BodyFileReader& file, const GroupCounts& counts, uint32_t bodyCount) {
+bool CountsFitTheFile(const ResourceByteSource& file, const GroupCounts& counts, uint32_t bodyCount) {
   return file.Holds(bodyCount, kMinimumBodySize) && file.Holds(Count(counts, kCountBspNodes), kBspNodeSize) &&
          file.Holds(Count(counts, kCountIndices), kFaceCornerSize) &&
          file.Holds(Count(counts, kCountFaces), kFaceHeaderSize) &&
@@ -38,13 +39,18 @@ uint64_t BlockSize(const GroupCounts& counts, uint32_t bodyCount) {
          kBodyBytes * bodyCount;
 }
 
-ResourceGroup* Fail(int32_t code) {
-  SetLastResourceError(code);
-  return nullptr;
+// The most file bytes bodies of these counts can take (a tree's empty markers are two bytes
+// each, one more than its nodes), so that one read usually brings in the whole group.
+uint64_t MostFileBytes(const GroupCounts& counts, uint32_t bodyCount) {
+  return (kMinimumBodySize + kBspHeaderSize + kBspFaceNumberSize) * uint64_t{bodyCount} +
+         (kBspNodeSize + kBspFaceNumberSize) * Count(counts, kCountBspNodes) +
+         kFaceCornerSize * Count(counts, kCountIndices) + kFaceHeaderSize * Count(counts, kCountFaces) +
+         kVertexRecordSize * Count(counts, kCountVertices);
 }
 
 // Undoes what the bodies read so far left outside the group arena.
 ResourceGroup* Abandon(ResourceGroup* group, int32_t bodiesRead) {
+  NoteErrorBody(bodiesRead);
   for (int32_t i = 0; i < bodiesRead; ++i) RemoveBody(group->bodies[i]);
   ArenaDestroy(group->textureCoordArena);
   group->textureCoordArena = -1;
@@ -55,20 +61,22 @@ ResourceGroup* Abandon(ResourceGroup* group, int32_t bodiesRead) {
 
 ResourceGroup* ReadBodyGroup(const GroupCounts& counts, uint32_t bodyCount, uint32_t fileOffset) {
   if (!RequireGroupArena()) return nullptr;
-  BodyFileReader file(fileOffset);
-  if (!CountsFitTheFile(file, counts, bodyCount)) return Fail(kErrorShortRead);
+  ResourceByteSource file(fileOffset, MostFileBytes(counts, bodyCount));
+  if (!CountsFitTheFile(file, counts, bodyCount))
+    return EngineFail(kErrorBadContent, "the group's counts pass the file's end", fileOffset);
   const uint64_t blockSize = BlockSize(counts, bodyCount);
   const uint64_t coordBytes = sizeof(TexCoord) * Count(counts, kCountIndices);
-  if (blockSize > kLargestBlock || coordBytes > kLargestBlock) return Fail(kErrorOutOfMemory);
+  if (blockSize > kLargestBlock || coordBytes > kLargestBlock)
+    return EngineFail(kErrorOutOfMemory, "the group's counts need more than 4 GB");
 
   const int arena = GetCurrentGroupArena();
   ResourceGroup* group = AllocateGroupHeader();
   if (!group) return nullptr;
   group->bodies = ArenaNewArray<Body*>(arena, bodyCount);
   void* block = ArenaAlloc(arena, static_cast<uint32_t>(blockSize));
-  if (!group->bodies || !block) return Fail(kErrorOutOfMemory);
+  if (!group->bodies || !block) return EngineFail(kErrorOutOfMemory, "no memory for the group's block");
   group->textureCoordArena = ArenaCreate(static_cast<uint32_t>(coordBytes));
-  if (group->textureCoordArena < 0) return Fail(kErrorOutOfMemory);
+  if (group->textureCoordArena < 0) return EngineFail(kErrorOutOfMemory, "no arena for the texture coordinates");
 
   BodyBlock bodies(block, blockSize);
   for (uint32_t i = 0; i < bodyCount; ++i) {

@@ -30,10 +30,7 @@ Body* CopyBodyMesh(const Body* source, void* destination) {
   Face** link = &copy->faces;
   for (int32_t i = 0; i < source->faceCount; ++i, face = face->next) {
     Face* faceCopy = CopyFaceInto(block, *face, FaceCopyIndices::Shared);
-    if (!faceCopy) {
-      SetLastResourceError(kErrorOutOfMemory);
-      return nullptr;
-    }
+    if (!faceCopy) return EngineFail(kErrorOutOfMemory, "the copy does not fit its room");
     *link = faceCopy;
     link = &faceCopy->next;
   }

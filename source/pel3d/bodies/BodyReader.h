@@ -2,7 +2,7 @@
 #include <cstdint>
 
 class BodyBlock;
-class BodyFileReader;
+class ResourceByteSource;
 struct Body;
 
 // Reads one body from the open resource file into the group's block: its record, vertices,
@@ -15,5 +15,6 @@ struct Body;
 // value below 1, a negative face count, a face of no vertex or more than 128, a vertex index
 // outside the body, a face type above 27, a bad BSP stream), 4 (no memory), 6 (a face
 // without its "FACE" tag), 9 (the registry is full) or 10 (the body does not fit the block).
-// The scratch arena is reset in every case.
-Body* ReadBody(BodyFileReader& file, BodyBlock& block, int textureCoordArena);
+// The error detail names the file offset and, for a face, the face. The scratch arena is
+// reset in every case.
+Body* ReadBody(ResourceByteSource& file, BodyBlock& block, int textureCoordArena);

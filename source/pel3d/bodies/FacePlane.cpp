@@ -2,7 +2,10 @@
 
 #include <cmath>
 #include <cstdint>
-#include <vector>
+#include <memory>
+#include <new>
+
+#include "pel3d/CountOf.h"
 
 namespace {
 
@@ -42,29 +45,34 @@ void ComputeFacePlane(const Body& body, Face& face) {
   face.flags |= FaceOrientationFlags(face.plane->normal);
 }
 
-void ComputeVertexNormals(const Body& body, Vec3* normals) {
-  const std::size_t vertexCount = static_cast<std::size_t>(body.vertexCount);
-  std::vector<int64_t> sums(3 * vertexCount, 0);
-  std::vector<int32_t> uses(vertexCount, 0);
-  // The last face that counted each vertex, so a face counts a vertex once.
-  std::vector<int32_t> countedBy(vertexCount, -1);
+bool ComputeVertexNormals(const Body& body, Vec3* normals) {
+  struct VertexSum {
+    int64_t sum[3] = {};
+    int32_t uses = 0;
+    int32_t countedBy = -1;  // the last face that counted the vertex, so a face counts it once
+  };
+  const std::size_t vertexCount = CountOf(body.vertexCount);
+  std::unique_ptr<VertexSum[]> sums(new (std::nothrow) VertexSum[vertexCount]);
+  if (!sums) return false;
 
   const Face* face = body.faces;
   for (int32_t f = 0; f < body.faceCount; ++f, face = face->next) {
     for (int32_t k = 0; k < face->vertexCount; ++k) {
-      const uint32_t v = face->indices[k];
-      if (countedBy[v] == f) continue;
-      countedBy[v] = f;
-      ++uses[v];
-      for (int axis = 0; axis < 3; ++axis) sums[3 * v + axis] += face->plane->normal[axis];
+      VertexSum& vertex = sums[face->indices[k]];
+      if (vertex.countedBy == f) continue;
+      vertex.countedBy = f;
+      ++vertex.uses;
+      for (int axis = 0; axis < 3; ++axis) vertex.sum[axis] += face->plane->normal[axis];
     }
   }
   for (std::size_t v = 0; v < vertexCount; ++v) {
-    if (uses[v] == 0) {
+    const VertexSum& vertex = sums[v];
+    if (vertex.uses == 0) {
       normals[v] = {};
       continue;
     }
-    const double k = uses[v];
-    normals[v] = UnitFixed({sums[3 * v] / 65536.0 / k, sums[3 * v + 1] / 65536.0 / k, sums[3 * v + 2] / 65536.0 / k});
+    const double k = vertex.uses;
+    normals[v] = UnitFixed({vertex.sum[0] / 65536.0 / k, vertex.sum[1] / 65536.0 / k, vertex.sum[2] / 65536.0 / k});
   }
+  return true;
 }

@@ -14,4 +14,5 @@ void ComputeFacePlane(const Body& body, Face& face);
 // The normal of every vertex: the mean of the plane normals of the faces that use it (a
 // face counted once however often it lists the vertex), made unit length; (0, 0, 0) for a
 // vertex that no face uses or whose normals cancel out. normals holds vertexCount entries.
-void ComputeVertexNormals(const Body& body, Vec3* normals);
+// false, with normals untouched, when the working memory cannot be had.
+bool ComputeVertexNormals(const Body& body, Vec3* normals);

@@ -56,11 +56,10 @@ VertexPool* CreateVertexPool(std::size_t transformedBytes, std::size_t projected
 
   if (!RegisterVertexPool(pool)) {
     ::operator delete(block, std::align_val_t{kBufferAlignment});
-    SetLastResourceError(kErrorPoolListFull);
+    EngineFail(kErrorPoolListFull, "the vertex-pool list is full");
     return nullptr;
   }
-  CountAllocated(static_cast<uint32_t>(size));
-  gMemoryStatistics.inUse += static_cast<uint32_t>(size);
+  CountHeapBlock(static_cast<uint32_t>(size));
   return pool;
 }
 

@@ -4,6 +4,7 @@
 
 #include "Drovane/Arena.h"
 #include "pel3d/files/EngineError.h"
+#include "pel3d/files/ResourceByteSource.h"
 #include "pel3d/files/ResourceReader.h"
 #include "platform/ByteOrder.h"
 
@@ -17,27 +18,23 @@ struct CmapDirectoryState {
 
 CmapDirectoryState gCmap;
 
-int Fail(int32_t code) {
-  SetLastResourceError(code);
-  return 0;
-}
-
 // Reads the chunk's head and its table; the state is set only when all of it was read.
 int ReadCmapTable(const ChunkEntry& chunk) {
-  if (!SeekResourceFile(chunk.offset)) return 0;
-  uint8_t head[kChunkHeadSize + 4];
-  if (!ReadResourceBytes(head, kChunkHeadSize)) return 0;
-  if (platform::ReadLE32(head) != kCmapTag) return Fail(kErrorBadTag);
-  if (!ReadResourceBytes(head + kChunkHeadSize, 4)) return 0;
-  uint32_t count = platform::ReadLE32(head + kChunkHeadSize);
-  uint64_t tableOffset = uint64_t{chunk.offset} + sizeof head;
-  if (!ResourceBytesExist(tableOffset, uint64_t{count} * kColourMapRecordSize))
-    return Fail(kErrorShortRead);
+  ResourceByteSource source(chunk.offset, 0);
+  const uint8_t* head = source.Take(kChunkHeadSize);
+  if (!head) return 0;
+  if (platform::ReadLE32(head) != kCmapTag) return EngineFail(kErrorBadTag, "the CMAP chunk's own tag", chunk.offset);
+  const uint8_t* countField = source.Take(4);
+  if (!countField) return 0;
+  uint32_t count = platform::ReadLE32(countField);
+  if (!source.Holds(count, kColourMapRecordSize))
+    return EngineFail(kErrorBadContent, "the CMAP table passes the file's end", chunk.offset + kChunkHeadSize);
   auto* records = ArenaNewArray<ColourMapRecord>(GetDirectoryArena(), count);
-  if (!records) return Fail(kErrorOutOfMemory);
+  if (!records) return EngineFail(kErrorOutOfMemory, "no memory for the CMAP table");
+  const uint8_t* table = source.Take(count * kColourMapRecordSize);
+  if (!table) return 0;
   for (uint32_t i = 0; i < count; ++i) {
-    uint8_t bytes[kColourMapRecordSize];
-    if (!ReadResourceBytes(bytes, sizeof bytes)) return 0;
+    const uint8_t* bytes = table + i * kColourMapRecordSize;
     std::memcpy(records[i].name, bytes, kGroupNameSize);
     records[i].offset = platform::ReadLE32(bytes + kGroupNameSize);
   }
@@ -51,7 +48,7 @@ int ReadCmapDirectory(const std::string& path) {
   if (!ReadChunkDirectory(path)) return 0;
   if (gCmap.loaded) return 1;
   const ChunkEntry* chunk = FindChunk(kCmapTag);
-  if (!chunk) return Fail(kErrorNoChunk);
+  if (!chunk) return EngineFail(kErrorNoChunk, "the file has no CMAP chunk");
   return ReadCmapTable(*chunk);
 }
 

@@ -10,14 +10,9 @@
 int LookUpColourMap(const std::string& path, const std::string& name) {
   if (!ReadCmapDirectory(path)) return 0;
   const ColourMapRecord* record = FindColourMapRecord(name);
-  if (!record) {
-    SetLastResourceError(kErrorNoGroup);
-    return 0;
-  }
-  if (!ResourceBytesExist(record->offset, kColourMapSize)) {
-    SetLastResourceError(kErrorShortRead);
-    return 0;
-  }
+  if (!record) return EngineFail(kErrorNoGroup, "no colour map of that name");
+  if (!ResourceBytesExist(record->offset, kColourMapSize))
+    return EngineFail(kErrorBadContent, "the colour map passes the file's end", record->offset);
   return SeekResourceFile(record->offset);
 }
 
@@ -25,10 +20,7 @@ ResourceGroup* ReadColourMap() {
   ResourceGroup* group = AllocateGroupHeader();
   if (!group) return nullptr;
   group->palette = static_cast<uint8_t*>(ArenaAlloc(GetCurrentGroupArena(), kColourMapSize));
-  if (!group->palette) {
-    SetLastResourceError(kErrorOutOfMemory);
-    return nullptr;
-  }
+  if (!group->palette) return EngineFail(kErrorOutOfMemory, "no memory for the colour map");
   if (!ReadResourceBytes(group->palette, kColourMapSize)) return nullptr;
   group->kind = kGroupColourMap;
   return group;

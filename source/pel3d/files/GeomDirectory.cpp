@@ -4,6 +4,7 @@
 
 #include "Drovane/Arena.h"
 #include "pel3d/files/EngineError.h"
+#include "pel3d/files/ResourceByteSource.h"
 #include "pel3d/files/ResourceGroup.h"
 #include "pel3d/files/ResourceReader.h"
 #include "platform/ByteOrder.h"
@@ -20,20 +21,23 @@ struct GeomDirectoryState {
 
 GeomDirectoryState gGeom;
 
-int Fail(int32_t code) {
-  SetLastResourceError(code);
-  return 0;
-}
-
 void ReadCounts(const uint8_t* bytes, GroupCounts& counts) {
   for (uint32_t i = 0; i < kGroupCountCount; ++i) counts.values[i] = platform::ReadLE32(bytes + 4 * i);
 }
 
+// The table of count records of recordSize bytes at offset, read in one piece.
+const uint8_t* TakeTable(ResourceByteSource& source, uint32_t count, uint32_t recordSize) {
+  if (!source.Holds(count, recordSize))
+    return EngineFail(kErrorBadContent, "a GEOM table passes the file's end", static_cast<int64_t>(source.Offset()));
+  return source.Take(count * recordSize);
+}
+
 int ReadNamedRecords(uint32_t offset, NamedGroupRecord* records, uint32_t count) {
-  if (!SeekResourceFile(offset)) return 0;
+  ResourceByteSource source(offset, uint64_t{count} * kNamedGroupRecordSize);
+  const uint8_t* table = TakeTable(source, count, kNamedGroupRecordSize);
+  if (!table) return 0;
   for (uint32_t i = 0; i < count; ++i) {
-    uint8_t bytes[kNamedGroupRecordSize];
-    if (!ReadResourceBytes(bytes, sizeof bytes)) return 0;
+    const uint8_t* bytes = table + i * kNamedGroupRecordSize;
     std::memcpy(records[i].name, bytes, kGroupNameSize);
     records[i].bodyOffset = platform::ReadLE32(bytes + 17);
     records[i].bodyCount = platform::ReadLE32(bytes + 21);
@@ -43,10 +47,11 @@ int ReadNamedRecords(uint32_t offset, NamedGroupRecord* records, uint32_t count)
 }
 
 int ReadIdRecords(uint32_t offset, IdRecord* records, uint32_t count) {
-  if (!SeekResourceFile(offset)) return 0;
+  ResourceByteSource source(offset, uint64_t{count} * kIdRecordSize);
+  const uint8_t* table = TakeTable(source, count, kIdRecordSize);
+  if (!table) return 0;
   for (uint32_t i = 0; i < count; ++i) {
-    uint8_t bytes[kIdRecordSize];
-    if (!ReadResourceBytes(bytes, sizeof bytes)) return 0;
+    const uint8_t* bytes = table + i * kIdRecordSize;
     records[i].id = platform::ReadLE32(bytes);
     records[i].bodyOffset = platform::ReadLE32(bytes + 4);
     ReadCounts(bytes + 8, records[i].counts);
@@ -56,21 +61,22 @@ int ReadIdRecords(uint32_t offset, IdRecord* records, uint32_t count) {
 
 // Reads the chunk's head and both tables; the state is set only when all of it was read.
 int ReadGeomTables(const ChunkEntry& chunk) {
-  if (!SeekResourceFile(chunk.offset)) return 0;
-  uint8_t head[kChunkHeadSize + kGeomFieldsSize];
-  if (!ReadResourceBytes(head, kChunkHeadSize)) return 0;
-  if (platform::ReadLE32(head) != kGeomTag) return Fail(kErrorBadTag);
-  if (!ReadResourceBytes(head + kChunkHeadSize, kGeomFieldsSize)) return 0;
-  uint32_t namedCount = platform::ReadLE32(head + 8);
-  uint32_t idCount = platform::ReadLE32(head + 12);
-  uint32_t namedOffset = platform::ReadLE32(head + 16);
-  uint32_t idOffset = platform::ReadLE32(head + 20);
+  ResourceByteSource source(chunk.offset, kChunkHeadSize + kGeomFieldsSize);
+  const uint8_t* head = source.Take(kChunkHeadSize);
+  if (!head) return 0;
+  if (platform::ReadLE32(head) != kGeomTag) return EngineFail(kErrorBadTag, "the GEOM chunk's own tag", chunk.offset);
+  const uint8_t* fields = source.Take(kGeomFieldsSize);
+  if (!fields) return 0;
+  uint32_t namedCount = platform::ReadLE32(fields);
+  uint32_t idCount = platform::ReadLE32(fields + 4);
+  uint32_t namedOffset = platform::ReadLE32(fields + 8);
+  uint32_t idOffset = platform::ReadLE32(fields + 12);
   if (!ResourceBytesExist(namedOffset, uint64_t{namedCount} * kNamedGroupRecordSize) ||
       !ResourceBytesExist(idOffset, uint64_t{idCount} * kIdRecordSize))
-    return Fail(kErrorShortRead);
+    return EngineFail(kErrorBadContent, "a GEOM table passes the file's end", chunk.offset + kChunkHeadSize);
   auto* named = ArenaNewArray<NamedGroupRecord>(GetDirectoryArena(), namedCount);
   auto* ids = ArenaNewArray<IdRecord>(GetDirectoryArena(), idCount);
-  if (!named || !ids) return Fail(kErrorOutOfMemory);
+  if (!named || !ids) return EngineFail(kErrorOutOfMemory, "no memory for the GEOM tables");
   if (!ReadNamedRecords(namedOffset, named, namedCount)) return 0;
   if (!ReadIdRecords(idOffset, ids, idCount)) return 0;
   gGeom = {true, named, namedCount, ids, idCount};
@@ -92,12 +98,12 @@ const IdRecord* FindIdRecord(uint32_t id) {
 int FindLocation(int32_t kind, const std::string& name, uint32_t id, BodyGroupLocation& location) {
   if (kind == kGroupBodies) {
     const NamedGroupRecord* record = FindNamedGroup(name);
-    if (!record) return Fail(kErrorNoGroup);
+    if (!record) return EngineFail(kErrorNoGroup, "no group record of that name");
     location = {record->bodyOffset, record->bodyCount, record->counts};
     return 1;
   }
   const IdRecord* record = FindIdRecord(id);
-  if (!record) return Fail(kErrorNoBody);
+  if (!record) return EngineFail(kErrorNoBody, "no id record of that id");
   location = {record->bodyOffset, 1, record->counts};
   return 1;
 }
@@ -108,7 +114,7 @@ int ReadGeomDirectory(const std::string& path) {
   if (!ReadChunkDirectory(path)) return 0;
   if (gGeom.loaded) return 1;
   const ChunkEntry* chunk = FindChunk(kGeomTag);
-  if (!chunk) return Fail(kErrorNoChunk);
+  if (!chunk) return EngineFail(kErrorNoChunk, "the file has no GEOM chunk");
   return ReadGeomTables(*chunk);
 }
 
@@ -132,7 +138,7 @@ int LookUpBodyGroup(const std::string& path, int32_t kind, const std::string& na
   BodyGroupLocation found;
   if (!FindLocation(kind, name, id, found)) return 0;
   if (!ResourceBytesExist(found.bodyOffset, uint64_t{found.bodyCount} * kMinimumBodySize))
-    return Fail(kErrorShortRead);
+    return EngineFail(kErrorBadContent, "the group's bodies pass the file's end", found.bodyOffset);
   if (!SeekResourceFile(found.bodyOffset)) return 0;
   *location = found;
   return 1;

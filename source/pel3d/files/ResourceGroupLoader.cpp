@@ -39,10 +39,9 @@ ResourceGroup* LoadResourceGroup(const std::string& path, int32_t kind, const st
     case kGroupBodies:
     case kGroupBodyById: {
       BodyGroupLocation location;
-      if (!LookUpBodyGroup(path, kind, name, id, &location)) return nullptr;
-      return BuildGroup(kGroupArenaSize, [&] {
-        return ReadBodyGroup(location.counts, location.bodyCount, location.bodyOffset);
-      });
+      ResourceGroup* group = LookUpBodyGroup(path, kind, name, id, &location) ? LoadBodyGroupAt(location) : nullptr;
+      if (!group) NoteErrorGroup(kind == kGroupBodies ? name : "id " + std::to_string(id));
+      return group;
     }
     case kGroupBitmaps:
       return BuildGroup(kGroupArenaSize, [&] { return LoadBitmapFile(path); });
@@ -54,11 +53,14 @@ ResourceGroup* LoadResourceGroup(const std::string& path, int32_t kind, const st
   }
 }
 
+ResourceGroup* LoadBodyGroupAt(const BodyGroupLocation& location) {
+  return BuildGroup(kGroupArenaSize,
+                    [&] { return ReadBodyGroup(location.counts, location.bodyCount, location.bodyOffset); });
+}
+
 int FreeResourceGroup(ResourceGroup* group) {
-  if (!group || (group->kind != kGroupBodies && group->kind != kGroupBitmaps && group->kind != kGroupColourMap)) {
-    SetLastResourceError(kErrorNotAGroup);
-    return 0;
-  }
+  if (!group || (group->kind != kGroupBodies && group->kind != kGroupBitmaps && group->kind != kGroupColourMap))
+    return EngineFail(kErrorNotAGroup, "not a group of bodies, bitmaps or colours");
   RemoveLoadedGroup(group);
   if (group->kind == kGroupBodies) ReleaseBodyGroup(group);
   if (group->kind == kGroupBitmaps) ForgetTextureColourTable(group);

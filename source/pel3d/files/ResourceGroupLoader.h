@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+struct BodyGroupLocation;
 struct ResourceGroup;
 
 // Loads groups from the engine's files into arenas of their own and frees them again.
@@ -15,6 +16,10 @@ struct ResourceGroup;
 // of them registered.
 ResourceGroup* LoadResourceGroup(const std::string& path, int32_t kind, const std::string& name = "",
                                  uint32_t id = 0);
+// Loads the bodies at a location of the open resource file as LoadResourceGroup loads a
+// body group: how a tool loads each record of the file by its place in the table, whatever
+// its name.
+ResourceGroup* LoadBodyGroupAt(const BodyGroupLocation& location);
 // 1 after unlisting the group and destroying its arena (a body group's bodies leave the
 // registry and its texture-coordinate arena goes too; a texture group's colour table is
 // forgotten); 0 with error 11 for anything that is not a group of kind 1, 3 or 4.

@@ -4,6 +4,7 @@
 #include "pel3d/files/CmapDirectory.h"
 #include "pel3d/files/EngineError.h"
 #include "pel3d/files/GeomDirectory.h"
+#include "pel3d/files/ResourceByteSource.h"
 #include "pel3d/files/ResourceFileFormat.h"
 #include "platform/ByteOrder.h"
 #include "platform/FileHandle.h"
@@ -21,6 +22,7 @@ struct ResourceReaderState {
   bool chunksLoaded = false;  // the chunk directory was read
   ChunkEntry* chunks = nullptr;
   uint32_t chunkCount = 0;
+  uint32_t reads = 0;
 };
 
 ResourceReaderState gReader;
@@ -31,23 +33,19 @@ bool IsOpenFile(const std::string& path) {
 
 // The chunk count and directory, read from the start of the open file.
 int ReadChunkEntries() {
-  uint8_t head[kChunkDirectoryOffset];
-  if (!ReadResourceBytes(head, sizeof head)) return 0;
+  ResourceByteSource source(0, 0);
+  const uint8_t* head = source.Take(kChunkDirectoryOffset);
+  if (!head) return 0;
   uint32_t count = platform::ReadLE32(head + kChunkCountOffset);
-  if (!ResourceBytesExist(kChunkDirectoryOffset, uint64_t{count} * kChunkEntrySize)) {
-    SetLastResourceError(kErrorShortRead);
-    return 0;
-  }
+  if (!source.Holds(count, kChunkEntrySize))
+    return EngineFail(kErrorBadContent, "the chunk count passes the file's end", kChunkCountOffset);
   ChunkEntry* chunks = ArenaNewArray<ChunkEntry>(gReader.directoryArena, count);
-  if (!chunks) {
-    SetLastResourceError(kErrorOutOfMemory);
-    return 0;
-  }
+  if (!chunks) return EngineFail(kErrorOutOfMemory, "no memory for the chunk directory");
+  const uint8_t* entries = source.Take(count * kChunkEntrySize);
+  if (!entries) return 0;
   for (uint32_t i = 0; i < count; ++i) {
-    uint8_t entry[kChunkEntrySize];
-    if (!ReadResourceBytes(entry, sizeof entry)) return 0;
-    chunks[i].tag = platform::ReadLE32(entry);
-    chunks[i].offset = platform::ReadLE32(entry + 4);
+    chunks[i].tag = platform::ReadLE32(entries + i * kChunkEntrySize);
+    chunks[i].offset = platform::ReadLE32(entries + i * kChunkEntrySize + 4);
   }
   gReader.chunksLoaded = true;
   gReader.chunks = chunks;
@@ -78,12 +76,15 @@ int OpenResourceFile(const std::string& path) {
 }
 
 int ReadResourceBytes(void* destination, uint32_t count) {
+  ++gReader.reads;
   if (platform::ReadFile(gReader.handle, destination, count) != int64_t{count}) {
-    SetLastResourceError(kErrorShortRead);
+    SetLastResourceError(kErrorBadContent);
     return 0;
   }
   return 1;
 }
+
+uint32_t GetResourceReadCount() { return gReader.reads; }
 
 int SeekResourceFile(uint32_t offset) {
   if (platform::SeekFile(gReader.handle, offset, 0) != int64_t{offset}) {

@@ -18,6 +18,8 @@ struct ChunkEntry {
 int OpenResourceFile(const std::string& path);
 // 1 when exactly count bytes were read from the open file; else 0 with error 2.
 int ReadResourceBytes(void* destination, uint32_t count);
+// How many reads the open file has had since it was opened: what buffering saves shows here.
+uint32_t GetResourceReadCount();
 // 1 after moving the open file to an offset; else 0 with error 3.
 int SeekResourceFile(uint32_t offset);
 // Closes the open file, destroys the directory arena and resets the reader.

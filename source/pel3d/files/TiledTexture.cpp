@@ -21,11 +21,6 @@ constexpr uint64_t kTiledFileLength = kBitmapFileHeaderSize + kBitmapDirectoryEn
 // The block every tiled texture file is read into.
 uint8_t* gTiledTextureBlock = nullptr;
 
-int Fail(int32_t code) {
-  SetLastResourceError(code);
-  return 0;
-}
-
 // Reads the file's one 256 x 256 bitmap into texels; false when the file is anything else.
 bool ReadTiledTextureFile(EngineFile& file, std::vector<uint8_t>& texels) {
   uint8_t header[kBitmapFileHeaderSize + kBitmapDirectoryEntrySize + kBitmapHeaderSize];
@@ -69,7 +64,7 @@ int SetupTiledTexture(ResourceGroup* group, uint32_t wrapMask, uint32_t index, u
   }
   uint32_t perRow = kTiledTextureSide / side;
   auto* tiles = ArenaNewArray<TileRecord>(group->arena, perRow * perRow);
-  if (!tiles) return Fail(kErrorOutOfMemory);
+  if (!tiles) return EngineFail(kErrorOutOfMemory, "no memory for the tile records");
   for (uint32_t t = 0; t < perRow * perRow; ++t) {
     uint32_t column = t % perRow;
     uint32_t row = t / perRow;
@@ -84,9 +79,10 @@ int SetupTiledTexture(ResourceGroup* group, uint32_t wrapMask, uint32_t index, u
 
 int LoadTiledTexture(const std::string& path, ResourceGroup* group, uint32_t wrapMask, uint32_t index) {
   EngineFile file(path);
-  if (!file.IsOpen()) return Fail(kErrorOpenFailed);
+  if (!file.IsOpen()) return EngineFail(kErrorOpenFailed, "cannot open " + path);
   std::vector<uint8_t> texels;
-  if (!ReadTiledTextureFile(file, texels)) return Fail(kErrorShortRead);
+  if (!ReadTiledTextureFile(file, texels))
+    return EngineFail(kErrorBadContent, path + " is not one 256 x 256 bitmap");
   if (!CanSetUpOverTexture(group, wrapMask, index)) return 0;
   if (!gTiledTextureBlock) gTiledTextureBlock = static_cast<uint8_t*>(AllocAligned64K());
   if (!gTiledTextureBlock) return 0;
