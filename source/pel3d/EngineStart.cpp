@@ -13,7 +13,7 @@ void InitEngine() {
   RenderSurface startSurface{0, 0, 320, 200, 0, 0, 0};
   SetRenderSurface(startSurface);
   SetPixelAspect(kStartPixelAspect);
-  ResetResourceReader();
+  CloseResourceFile();
   SetClearEnable(1);
   SetClearColour(0);
   SetFarClip(0);

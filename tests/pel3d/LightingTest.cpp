@@ -47,6 +47,15 @@ TEST(ColourRamps, FindsTheRampThatHoldsTheColour) {
   EXPECT_EQ(FindColourRamp(256), nullptr);
 }
 
+TEST(ColourRamps, EveryColourLiesInTheRampFoundForIt) {
+  for (int colour = 0; colour < 256; ++colour) {
+    const ColourRamp* ramp = FindColourRamp(colour);
+    ASSERT_NE(ramp, nullptr) << colour;
+    EXPECT_LE(ramp->start, colour);
+    EXPECT_LT(colour, ramp->start + ramp->length);
+  }
+}
+
 TEST(ColourRamps, ShadeRunsFromTheStartToTheLastColour) {
   const ColourRamp ramp{16, 16};
   EXPECT_EQ(ShadeForLight(ramp, 0), 16);
@@ -103,7 +112,7 @@ TEST_F(Lighting, ShadesOfTheReversedRampAreMirroredOnlyByTheFixedLights) {
 }
 
 TEST_F(Lighting, SkippedFacesKeepTheirColour) {
-  for (uint32_t flags : {kFacePoint, kFaceLine, kFaceLinePoint}) {
+  for (uint32_t flags : {kFaceSprite, kFaceLine, kFaceLinePoint}) {
     Face& face = OneFace({0, -kOne, 0}, 20, flags);
     LightBodyFaces(mBody.get());
     EXPECT_EQ(face.colour, 20u) << flags;

@@ -18,7 +18,7 @@ void StretchLineFaces(Body* body, int32_t dx, int32_t dy) {
   Face* face = body->faces;
   for (int32_t i = 0; i < body->faceCount; ++i, face = face->next) {
     // A one-vertex face has no second vertex to move.
-    if (!(face->flags & kFacePoint) || face->vertexCount < 2) continue;
+    if (!(face->flags & kFaceSprite) || face->vertexCount < 2) continue;
     const Vec3& first = body->vertices[face->indices[0]];
     Vec3& second = body->vertices[face->indices[1]];
     second = {wrap32::Add(first.x, half.x), wrap32::Add(first.y, half.y), second.z};
@@ -38,7 +38,7 @@ Fixedpoint GetBodyVodY(const Body* body) {
 
 void PlaceLineBody(Body* body, const Vec3& place) {
   const Face* face = body->faces;
-  if (body->faceCount < 1 || !(face->flags & kFacePoint) || face->vertexCount < 1) return;
+  if (body->faceCount < 1 || !(face->flags & kFaceSprite) || face->vertexCount < 1) return;
   Vec3& first = body->vertices[face->indices[0]];
   Vec3& second = body->vertices[face->indices[face->vertexCount > 1 ? 1 : 0]];
   const Fixedpoint spanX = wrap32::Sub(second.x, first.x);

@@ -113,7 +113,7 @@ Fixedpoint Probe(const Body* body, const ProbePoint& p, uint32_t& word, const Pr
 
   const Face* face = body->faces;
   for (int32_t i = 0; i < body->faceCount; ++i, face = face->next) {
-    if (face->flags & kFacePoint) {
+    if (face->flags & kFaceSprite) {
       ProbePointFace(*body, *face, p, result);
       continue;
     }

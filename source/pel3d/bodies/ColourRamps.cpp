@@ -1,5 +1,8 @@
 #include "pel3d/bodies/ColourRamps.h"
 
+#include <array>
+#include <cstddef>
+
 namespace {
 
 constexpr ColourRamp kColourRamps[kColourRampCount] = {
@@ -9,14 +12,24 @@ constexpr ColourRamp kColourRamps[kColourRampCount] = {
     {247, 1},  {248, 1},  {249, 1},  {250, 1},  {251, 1},  {252, 1},  {253, 1},  {254, 1},  {255, 1},
 };
 
+// The ramp of each colour, built once when the program is compiled: lighting looks a face's
+// ramp up for every face, so a scan of every ramp per face would cost the draw.
+constexpr std::array<uint8_t, 256> BuildRampOfColour() {
+  std::array<uint8_t, 256> rampOf{};
+  for (int32_t r = 0; r < kColourRampCount; ++r) {
+    for (int32_t colour = kColourRamps[r].start; colour < kColourRamps[r].start + kColourRamps[r].length; ++colour)
+      rampOf[static_cast<std::size_t>(colour)] = static_cast<uint8_t>(r);
+  }
+  return rampOf;
+}
+
+constexpr std::array<uint8_t, 256> kRampOfColour = BuildRampOfColour();
+
 }  // namespace
 
 const ColourRamp* FindColourRamp(int64_t colour) {
   if (colour < 0 || colour > 255) return nullptr;
-  for (const ColourRamp& ramp : kColourRamps) {
-    if (ramp.start <= colour && colour < ramp.start + ramp.length) return &ramp;
-  }
-  return nullptr;
+  return &kColourRamps[kRampOfColour[static_cast<std::size_t>(colour)]];
 }
 
 int32_t ShadeForLight(const ColourRamp& ramp, Fixedpoint level) {

@@ -23,7 +23,7 @@ Fixedpoint FindFacingFace(const Body* body, int axis, int first, Fixedpoint atFi
   if (!body) return 0;
   const Face* face = body->faces;
   for (int32_t i = 0; i < body->faceCount; ++i, face = face->next) {
-    if ((face->flags & kFacePoint) || !face->plane || face->vertexCount < 1) continue;
+    if ((face->flags & kFaceSprite) || !face->plane || face->vertexCount < 1) continue;
     if (!FacesTheWay(face->plane->normal[axis], dir)) continue;
     const FaceBox box = MeasureFaceBox(*body, *face, 30000 * kFixedOne, -30000 * kFixedOne);
     if (Meets(atFirst, halfSize, box.min[first], box.max[first]) &&

@@ -31,7 +31,7 @@ Fixedpoint TwoLightLevel(const Vec3& n) {
 }
 
 bool IsLitFace(const Face& face) {
-  return !(face.flags & (kFacePoint | kFaceLine | kFaceLinePoint)) && face.plane;
+  return !(face.flags & (kFaceSprite | kFaceLine | kFaceLinePoint)) && face.plane;
 }
 
 void StoreShade(Face& face, int32_t shade) {

@@ -14,7 +14,7 @@ constexpr uint32_t kFaceColourOnly = 0x1;
 constexpr uint32_t kFaceUntextured = kFaceSecondColour | kFaceLine | kFaceLinePoint | kFaceVertexShaded;
 
 bool IsTextured(const Face& face) {
-  if ((face.flags & kFaceColourOnly) && !(face.flags & kFacePoint)) return false;
+  if ((face.flags & kFaceColourOnly) && !(face.flags & kFaceSprite)) return false;
   return !(face.flags & kFaceUntextured);
 }
 

@@ -27,14 +27,6 @@ Fixedpoint Rotate(Fixedpoint angle, Matrix& m, int first, int second) {
   return folded;
 }
 
-Fixedpoint TransformRow(const Vec3& v, const Matrix& m, int row) {
-  Fixedpoint sum = At(m, row, 3);
-  for (int column = 0; column < 3; ++column) {
-    sum = wrap32::Add(sum, FixMul(v[column], At(m, row, column)));
-  }
-  return sum;
-}
-
 }  // namespace
 
 Matrix& MatrixIdentity(Matrix& m) {
@@ -76,12 +68,6 @@ void MatrixScaleColumns(const Vec3& v, Matrix& m) {
       At(m, row, column) = FixMul(At(m, row, column), v[column]);
     }
   }
-}
-
-Fixedpoint TransformVertex(const Vec3& v, Vec3& out, const Matrix& m) {
-  const Vec3 result{TransformRow(v, m, 0), TransformRow(v, m, 1), TransformRow(v, m, 2)};
-  out = result;
-  return out.z;
 }
 
 void MatrixMultiply(const Matrix& a, const Matrix& b, Matrix& out) {

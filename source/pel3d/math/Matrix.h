@@ -1,8 +1,10 @@
 #pragma once
 #include <array>
+#include <cstddef>
 
 #include "pel3d/math/FixedPoint.h"
 #include "pel3d/math/Vec3.h"
+#include "pel3d/math/Wrap32.h"
 
 // A 4 x 4 matrix of 16.16 values, row-major: element (r, c) is entry 4r + c. A point maps
 // to M.(x, y, z, 1), so the translation is column 3 (entries 3, 7, 11); row 3 is
@@ -28,8 +30,21 @@ void MatrixScaleRows(const Vec3& v, Matrix& m);
 // the rotation.
 void MatrixScaleColumns(const Vec3& v, Matrix& m);
 
-// out = M.(v, 1), each product truncated by itself and the sums wrapping; returns the new z.
-Fixedpoint TransformVertex(const Vec3& v, Vec3& out, const Matrix& m);
+// Row r of M.(v, 1): each product truncated by itself and the sums wrapping. Inline: the
+// draw transforms every vertex of every body each frame.
+inline Fixedpoint TransformRow(const Vec3& v, const Matrix& m, int row) {
+  const Fixedpoint* r = &m[static_cast<std::size_t>(4 * row)];
+  Fixedpoint sum = r[3];
+  for (int column = 0; column < 3; ++column) sum = wrap32::Add(sum, FixMul(v[column], r[column]));
+  return sum;
+}
+
+// out = M.(v, 1) row by row; returns the new z.
+inline Fixedpoint TransformVertex(const Vec3& v, Vec3& out, const Matrix& m) {
+  const Vec3 result{TransformRow(v, m, 0), TransformRow(v, m, 1), TransformRow(v, m, 2)};
+  out = result;
+  return out.z;
+}
 
 // out = A.B over rows 0 to 2 (row 3 of B enters them), and row 3 of out = (0, 0, 0, 1.0)
 // whatever A and B hold.

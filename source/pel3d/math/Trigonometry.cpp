@@ -14,13 +14,13 @@ std::array<Fixedpoint, 901> BuildCosineTable() {
   return table;
 }
 
+}  // namespace
+
 Fixedpoint FoldAngle(Fixedpoint angle) {
   while (angle < 0) angle += kAngleFullTurn;
   while (angle > kAngleFullTurn) angle -= kAngleFullTurn;
   return angle;
 }
-
-}  // namespace
 
 const std::array<Fixedpoint, 901>& CosineTable() {
   static const std::array<Fixedpoint, 901> table = BuildCosineTable();

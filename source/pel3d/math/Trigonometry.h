@@ -13,6 +13,9 @@ constexpr Fixedpoint kAngleHalfTurn = 1800 * kFixedOne;
 // before the engine has started.
 const std::array<Fixedpoint, 901>& CosineTable();
 
+// The angle brought into 0 to 3600 x 65536 by whole turns; a full turn is kept as itself.
+Fixedpoint FoldAngle(Fixedpoint angle);
+
 // Folds the angle into 0 to 3600 x 65536 (a full turn is kept as itself), drops its fraction
 // and reads the sine and the cosine from the table; returns the folded angle.
 Fixedpoint SinCos(Fixedpoint angle, Fixedpoint& sine, Fixedpoint& cosine);

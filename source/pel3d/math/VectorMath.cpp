@@ -60,9 +60,8 @@ void VecCross(const Vec3& a, const Vec3& b, Vec3& result) {
 }
 
 Fixedpoint WrapAngle(Fixedpoint angle) {
-  while (angle < 0) angle += kAngleFullTurn;
-  while (angle > kAngleFullTurn) angle -= kAngleFullTurn;
-  return angle < kAngleHalfTurn ? angle : angle - kAngleFullTurn;
+  const Fixedpoint folded = FoldAngle(angle);
+  return folded < kAngleHalfTurn ? folded : folded - kAngleFullTurn;
 }
 
 void MatrixFromAngleAxis(Matrix& result, Fixedpoint angle, const Vec3& axis) {
