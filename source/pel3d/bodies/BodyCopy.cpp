@@ -28,15 +28,8 @@ Body* CopyBodyInto(const Body* source, void* destination) {
   if (!copy->vertices) return EngineFail(kErrorOutOfMemory, "the copy does not fit its room");
   std::uninitialized_copy_n(source->vertices, vertexCount, copy->vertices);
 
-  const Face* face = source->faces;
-  Face** link = &copy->faces;
-  for (int32_t i = 0; i < source->faceCount; ++i, face = face->next) {
-    Face* faceCopy = CopyFaceInto(block, *face, FaceCopyIndices::Copied);
-    if (!faceCopy) return EngineFail(kErrorOutOfMemory, "the copy does not fit its room");
-    *link = faceCopy;
-    link = &faceCopy->next;
-  }
-  *link = block.Take<Face>(0);
+  if (!CopyFaceList(block, *source, *copy, FaceCopyIndices::Copied))
+    return EngineFail(kErrorOutOfMemory, "the copy does not fit its room");
   if (!AddBody(copy)) return EngineFail(kErrorBodyRegistryFull, "the body registry is full");
   return copy;
 }

@@ -26,14 +26,7 @@ Body* CopyBodyMesh(const Body* source, void* destination) {
   *copy = *source;
   copy->registrySlot = nullptr;
 
-  const Face* face = source->faces;
-  Face** link = &copy->faces;
-  for (int32_t i = 0; i < source->faceCount; ++i, face = face->next) {
-    Face* faceCopy = CopyFaceInto(block, *face, FaceCopyIndices::Shared);
-    if (!faceCopy) return EngineFail(kErrorOutOfMemory, "the copy does not fit its room");
-    *link = faceCopy;
-    link = &faceCopy->next;
-  }
-  *link = block.Take<Face>(0);
+  if (!CopyFaceList(block, *source, *copy, FaceCopyIndices::Shared))
+    return EngineFail(kErrorOutOfMemory, "the copy does not fit its room");
   return AddBody(copy);
 }

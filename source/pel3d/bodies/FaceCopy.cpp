@@ -13,6 +13,8 @@ std::size_t CountFaceCorners(const Body* body) {
   return corners;
 }
 
+namespace {
+
 Face* CopyFaceInto(BodyBlock& block, const Face& face, FaceCopyIndices indices) {
   Face* copy = block.Take<Face>(1);
   if (!copy) return nullptr;
@@ -27,4 +29,19 @@ Face* CopyFaceInto(BodyBlock& block, const Face& face, FaceCopyIndices indices) 
   if (!copy->texCoords) return nullptr;
   std::uninitialized_copy_n(face.texCoords, corners, copy->texCoords);
   return copy;
+}
+
+}  // namespace
+
+bool CopyFaceList(BodyBlock& block, const Body& source, Body& copy, FaceCopyIndices indices) {
+  const Face* face = source.faces;
+  Face** link = &copy.faces;
+  for (int32_t i = 0; i < source.faceCount; ++i, face = face->next) {
+    Face* faceCopy = CopyFaceInto(block, *face, indices);
+    if (!faceCopy) return false;
+    *link = faceCopy;
+    link = &faceCopy->next;
+  }
+  *link = block.Take<Face>(0);
+  return true;
 }

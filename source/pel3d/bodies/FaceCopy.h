@@ -13,7 +13,8 @@ std::size_t CountFaceCorners(const Body* body);
 // What a face copy carries besides its record and its texture coordinates.
 enum class FaceCopyIndices { Shared, Copied };
 
-// Copies the face record into the block, then (when copied) its index list, then its
-// texture coordinates, and points the copy at them; null when the block has no room left.
-// The copy's next link is left for the caller.
-Face* CopyFaceInto(BodyBlock& block, const Face& face, FaceCopyIndices indices);
+// Copies every face of the source into the block, in list order: each face record, then
+// (when copied) its index list, then its texture coordinates, the copies pointing at them and
+// linked in order; the last link points at the end of the copy. false when the block has no
+// room left.
+bool CopyFaceList(BodyBlock& block, const Body& source, Body& copy, FaceCopyIndices indices);

@@ -25,38 +25,30 @@ void ReadCounts(const uint8_t* bytes, GroupCounts& counts) {
   for (uint32_t i = 0; i < kGroupCountCount; ++i) counts.values[i] = platform::ReadLE32(bytes + 4 * i);
 }
 
-// The table of count records of recordSize bytes at offset, read in one piece.
-const uint8_t* TakeTable(ResourceByteSource& source, uint32_t count, uint32_t recordSize) {
+// Reads a table of count records of recordSize bytes at offset in one piece and fills each
+// record from its bytes.
+template <class Record, class Fill>
+int ReadTable(uint32_t offset, Record* records, uint32_t count, uint32_t recordSize, Fill fill) {
+  ResourceByteSource source(offset, uint64_t{count} * recordSize);
   if (!source.Holds(count, recordSize))
-    return EngineFail(kErrorBadContent, "a GEOM table passes the file's end", static_cast<int64_t>(source.Offset()));
-  return source.Take(count * recordSize);
-}
-
-int ReadNamedRecords(uint32_t offset, NamedGroupRecord* records, uint32_t count) {
-  ResourceByteSource source(offset, uint64_t{count} * kNamedGroupRecordSize);
-  const uint8_t* table = TakeTable(source, count, kNamedGroupRecordSize);
+    return EngineFail(kErrorBadContent, "a GEOM table passes the file's end", offset);
+  const uint8_t* table = source.Take(count * recordSize);
   if (!table) return 0;
-  for (uint32_t i = 0; i < count; ++i) {
-    const uint8_t* bytes = table + i * kNamedGroupRecordSize;
-    std::memcpy(records[i].name, bytes, kGroupNameSize);
-    records[i].bodyOffset = platform::ReadLE32(bytes + 17);
-    records[i].bodyCount = platform::ReadLE32(bytes + 21);
-    ReadCounts(bytes + 25, records[i].counts);
-  }
+  for (uint32_t i = 0; i < count; ++i) fill(table + i * recordSize, records[i]);
   return 1;
 }
 
-int ReadIdRecords(uint32_t offset, IdRecord* records, uint32_t count) {
-  ResourceByteSource source(offset, uint64_t{count} * kIdRecordSize);
-  const uint8_t* table = TakeTable(source, count, kIdRecordSize);
-  if (!table) return 0;
-  for (uint32_t i = 0; i < count; ++i) {
-    const uint8_t* bytes = table + i * kIdRecordSize;
-    records[i].id = platform::ReadLE32(bytes);
-    records[i].bodyOffset = platform::ReadLE32(bytes + 4);
-    ReadCounts(bytes + 8, records[i].counts);
-  }
-  return 1;
+void FillNamedRecord(const uint8_t* bytes, NamedGroupRecord& record) {
+  std::memcpy(record.name, bytes, kGroupNameSize);
+  record.bodyOffset = platform::ReadLE32(bytes + 17);
+  record.bodyCount = platform::ReadLE32(bytes + 21);
+  ReadCounts(bytes + 25, record.counts);
+}
+
+void FillIdRecord(const uint8_t* bytes, IdRecord& record) {
+  record.id = platform::ReadLE32(bytes);
+  record.bodyOffset = platform::ReadLE32(bytes + 4);
+  ReadCounts(bytes + 8, record.counts);
 }
 
 // Reads the chunk's head and both tables; the state is set only when all of it was read.
@@ -77,8 +69,8 @@ int ReadGeomTables(const ChunkEntry& chunk) {
   auto* named = ArenaNewArray<NamedGroupRecord>(GetDirectoryArena(), namedCount);
   auto* ids = ArenaNewArray<IdRecord>(GetDirectoryArena(), idCount);
   if (!named || !ids) return EngineFail(kErrorOutOfMemory, "no memory for the GEOM tables");
-  if (!ReadNamedRecords(namedOffset, named, namedCount)) return 0;
-  if (!ReadIdRecords(idOffset, ids, idCount)) return 0;
+  if (!ReadTable(namedOffset, named, namedCount, kNamedGroupRecordSize, FillNamedRecord)) return 0;
+  if (!ReadTable(idOffset, ids, idCount, kIdRecordSize, FillIdRecord)) return 0;
   gGeom = {true, named, namedCount, ids, idCount};
   return 1;
 }
