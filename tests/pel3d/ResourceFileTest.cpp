@@ -8,6 +8,7 @@
 
 #include "EngineFileFixture.h"
 #include "enginefiles/ResourceFileWriter.h"
+#include "pel3d/EngineStart.h"
 #include "pel3d/files/CmapDirectory.h"
 #include "pel3d/files/ColourMap.h"
 #include "pel3d/files/GeomDirectory.h"
@@ -165,6 +166,17 @@ TEST_F(ResourceFile, BodyGroupsAreFoundByNameAndBodiesById) {
     EXPECT_EQ(location.counts.values[6], c.firstCount + 6);
     EXPECT_EQ(MarkerAtFilePosition(), c.marker);
   }
+}
+
+// Starting the engine again closes the file it had open, with its directory arena, rather
+// than forgetting the handle.
+TEST_F(ResourceFile, InitEngineClosesTheOpenFile) {
+  const int arenas = ArenaCount();
+  ASSERT_EQ(ReadChunkDirectory(WriteSample()), 1);
+  EXPECT_EQ(ArenaCount(), arenas + 1);
+  InitEngine();
+  EXPECT_EQ(GetOpenResourceFileName(), "");
+  EXPECT_EQ(ArenaCount(), arenas);
 }
 
 TEST_F(ResourceFile, ASecondLoadFromTheSameFileReadsNothingAgain) {
