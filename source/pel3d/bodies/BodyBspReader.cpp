@@ -9,19 +9,11 @@
 #include "pel3d/files/ResourceByteSource.h"
 #include "platform/ByteOrder.h"
 
-bool ReadBodyBsp(ResourceByteSource& file, BodyBlock& block, Body& body, Face* const* faces) {
-  const uint64_t headerStart = file.Offset();
-  const uint8_t* header = file.Take(kBspHeaderSize);
-  if (!header) return false;
-  const int16_t nodeCount = platform::ReadLE16Signed(header + kBspNodeCountOffset);
-  if (nodeCount < 0)
-    return EngineFail(kErrorBadContent, "a negative BSP node count", static_cast<int64_t>(headerStart + kBspNodeCountOffset));
-  BspNode* nodes = block.Take<BspNode>(static_cast<std::size_t>(nodeCount));
-  if (!nodes) return EngineFail(kErrorGroupTooSmall, "no room in the group's block for the BSP nodes");
-
+bool ReadBodyBspNode(ResourceByteSource& file, BspNode* nodes, int32_t nodeCount, const Body& body,
+                     Face* const* faces, BspNode*& root) {
   // The subtrees still to read, the next on top; a stack instead of recursion, so a deep
   // tree cannot exhaust the call stack.
-  std::vector<BspNode**> pending{&body.bspRoot};
+  std::vector<BspNode**> pending{&root};
   int32_t used = 0;
   while (!pending.empty()) {
     BspNode** slot = pending.back();
@@ -48,4 +40,16 @@ bool ReadBodyBsp(ResourceByteSource& file, BodyBlock& block, Body& body, Face* c
     pending.push_back(&node.first);
   }
   return true;
+}
+
+bool ReadBodyBsp(ResourceByteSource& file, BodyBlock& block, Body& body, Face* const* faces) {
+  const uint64_t headerStart = file.Offset();
+  const uint8_t* header = file.Take(kBspHeaderSize);
+  if (!header) return false;
+  const int16_t nodeCount = platform::ReadLE16Signed(header + kBspNodeCountOffset);
+  if (nodeCount < 0)
+    return EngineFail(kErrorBadContent, "a negative BSP node count", static_cast<int64_t>(headerStart + kBspNodeCountOffset));
+  BspNode* nodes = block.Take<BspNode>(static_cast<std::size_t>(nodeCount));
+  if (!nodes) return EngineFail(kErrorGroupTooSmall, "no room in the group's block for the BSP nodes");
+  return ReadBodyBspNode(file, nodes, nodeCount, body, faces, body.bspRoot);
 }
