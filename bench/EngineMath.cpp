@@ -6,10 +6,10 @@
 #include <cstdint>
 
 #include "pel3d/EngineStart.h"
-#include "pel3d/FixedPoint.h"
-#include "pel3d/Matrix.h"
-#include "pel3d/Projection.h"
-#include "pel3d/View.h"
+#include "pel3d/math/FixedPoint.h"
+#include "pel3d/math/Matrix.h"
+#include "pel3d/math/Projection.h"
+#include "pel3d/math/View.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "Drovane/Arena.h"
 #include "FuzzFolder.h"
-#include "pel3d/ResourceGroupLoader.h"
-#include "pel3d/ResourceReader.h"
+#include "pel3d/files/ResourceGroupLoader.h"
+#include "pel3d/files/ResourceReader.h"
 
 // Every input starts from a clean engine: no group loaded and no resource file open (the
 // reader keeps a file open by its name, and every input has the same name).

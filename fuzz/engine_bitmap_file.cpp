@@ -4,10 +4,10 @@
 #include <cstdint>
 
 #include "FuzzEngine.h"
-#include "pel3d/Bitmap.h"
-#include "pel3d/BitmapTable.h"
-#include "pel3d/ResourceGroup.h"
-#include "pel3d/TiledTexture.h"
+#include "pel3d/files/Bitmap.h"
+#include "pel3d/files/BitmapTable.h"
+#include "pel3d/files/ResourceGroup.h"
+#include "pel3d/files/TiledTexture.h"
 
 namespace {
 

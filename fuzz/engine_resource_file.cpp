@@ -5,11 +5,11 @@
 #include <cstdint>
 
 #include "FuzzEngine.h"
-#include "pel3d/CmapDirectory.h"
-#include "pel3d/ColourMap.h"
-#include "pel3d/GeomDirectory.h"
-#include "pel3d/ResourceFileFormat.h"
-#include "pel3d/ResourceGroup.h"
+#include "pel3d/files/CmapDirectory.h"
+#include "pel3d/files/ColourMap.h"
+#include "pel3d/files/GeomDirectory.h"
+#include "pel3d/files/ResourceFileFormat.h"
+#include "pel3d/files/ResourceGroup.h"
 
 namespace {
 

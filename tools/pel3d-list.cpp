@@ -9,45 +9,27 @@
 #include <vector>
 
 #include "Drovane/Arena.h"
-#include "pel3d/Bitmap.h"
-#include "pel3d/BitmapTable.h"
-#include "pel3d/Body.h"
-#include "pel3d/BodyGroup.h"
-#include "pel3d/CmapDirectory.h"
-#include "pel3d/ColourMap.h"
-#include "pel3d/EngineError.h"
-#include "pel3d/GeomDirectory.h"
-#include "pel3d/ResourceFileFormat.h"
-#include "pel3d/ResourceGroup.h"
-#include "pel3d/ResourceGroupLoader.h"
-#include "pel3d/ResourceReader.h"
+#include "pel3d/files/Bitmap.h"
+#include "pel3d/files/BitmapTable.h"
+#include "pel3d/bodies/Body.h"
+#include "pel3d/bodies/BodyGroup.h"
+#include "pel3d/files/CmapDirectory.h"
+#include "pel3d/files/ColourMap.h"
+#include "pel3d/files/EngineError.h"
+#include "pel3d/files/GeomDirectory.h"
+#include "pel3d/files/ResourceFileFormat.h"
+#include "pel3d/files/ResourceGroup.h"
+#include "pel3d/files/ResourceGroupLoader.h"
+#include "pel3d/files/ResourceReader.h"
 #include "platform/FilePath.h"
 
 namespace {
 
-const char* ErrorText(int32_t code) {
-  switch (code) {
-    case kErrorOpenFailed: return "the file cannot be opened";
-    case kErrorShortRead: return "the file is short or its content is damaged";
-    case kErrorSeekFailed: return "a seek failed";
-    case kErrorOutOfMemory: return "out of memory";
-    case kErrorNoChunk: return "no such chunk";
-    case kErrorBadTag: return "a chunk's own tag or a face's tag is wrong";
-    case kErrorNoGroup: return "no group or colour map of that name";
-    case kErrorNoBody: return "no body of that id";
-    case kErrorBodyRegistryFull: return "the body registry is full";
-    case kErrorGroupTooSmall: return "the bodies need more memory than the group's counts give";
-    case kErrorNotAGroup: return "not a group";
-    case kErrorGroupListFull: return "the list of loaded groups is full";
-    case kErrorTextureIndex: return "a face's texture lies beyond the bitmap group";
-    case kErrorPoolListFull: return "the list of vertex pools is full";
-    default: return "unexpected failure";
-  }
-}
-
+// The failure on stdout beside the listing, and where it happened on stderr.
 int Failed(const char* what) {
   int32_t code = GetLastResourceError();
-  std::printf("%s: error %d, %s\n", what, code, ErrorText(code));
+  std::printf("%s: error %d, %s\n", what, code, EngineErrorText(code));
+  std::fprintf(stderr, "pel3d-list: %s\n", DescribeLastResourceError().c_str());
   return 1;
 }
 
@@ -102,15 +84,17 @@ void ListBody(const Body& body) {
   for (int32_t i = 0; i < body.faceCount; ++i, face = face->next) ListFace(i, *face);
 }
 
-// Loads a body group (by name, or one body by id) and lists its bodies and faces.
-int ListBodies(const std::string& path, int32_t kind, const std::string& name, uint32_t id) {
-  ResourceGroup* group = LoadResourceGroup(path, kind, name, id);
+// Loads the bodies of a group or id record and lists them and their faces.
+int ListBodies(const BodyGroupLocation& location) {
+  ResourceGroup* group = LoadBodyGroupAt(location);
   if (!group) return Failed("    bodies");
   for (int32_t i = 0; i < GetGroupBodyCount(group); ++i) ListBody(*GetGroupBody(group, i));
   FreeResourceGroup(group);
   return 0;
 }
 
+// Every record is listed by its place in its table, so two records of one name are both
+// listed as they are.
 int ListGeom(const std::string& path) {
   if (!ReadGeomDirectory(path)) return Failed("GEOM");
   std::printf("GEOM: %u named groups, %u id records\n", GetNamedGroupRecordCount(), GetIdRecordCount());
@@ -119,13 +103,13 @@ int ListGeom(const std::string& path) {
     const NamedGroupRecord* record = GetNamedGroupRecord(i);
     std::printf("  group \"%s\": %u bodies at %u, counts %s\n", StoredGroupName(record->name).c_str(),
                 record->bodyCount, record->bodyOffset, CountsText(record->counts).c_str());
-    status |= ListBodies(path, kGroupBodies, StoredGroupName(record->name), 0);
+    status |= ListBodies({record->bodyOffset, record->bodyCount, record->counts});
   }
   for (uint32_t i = 0; i < GetIdRecordCount(); ++i) {
     const IdRecord* record = GetIdRecord(i);
     std::printf("  id %u: body at %u, counts %s\n", record->id, record->bodyOffset,
                 CountsText(record->counts).c_str());
-    status |= ListBodies(path, kGroupBodyById, "", record->id);
+    status |= ListBodies({record->bodyOffset, 1, record->counts});
   }
   return status;
 }

@@ -26,7 +26,8 @@ int Usage() {
       "usage: pel3d-write resource OUT [cmap NAME PALETTE | group NAME BODIES COUNTS FILE |"
       " body ID COUNTS FILE | bodies NAME TEXT | idbodies TEXT]...\n"
       "       pel3d-write bitmaps OUT [WIDTH HEIGHT PIXELS]...\n"
-      "COUNTS: seven numbers separated by commas\n",
+      "COUNTS: seven numbers separated by commas\n"
+      "exit status: 0 written, 1 refused (the reason on stderr), 2 a command line of the wrong form\n",
       stderr);
   return 2;
 }
@@ -52,99 +53,128 @@ bool ParseCounts(const std::string& text, GroupCounts& counts) {
   return true;
 }
 
+// Every refusal prints one line naming its cause and makes the tool exit with status 1;
+// a command line of the wrong form exits with status 2.
+constexpr int kRefused = 1;
+
+bool Refuse(const std::string& why) {
+  std::fprintf(stderr, "pel3d-write: %s\n", why.c_str());
+  return false;
+}
+
 bool ReadInput(const std::string& path, std::vector<uint8_t>& bytes) {
   std::string contents;
-  if (!platform::ReadWholeFile(path, contents)) {
-    std::fprintf(stderr, "pel3d-write: cannot read %s\n", path.c_str());
-    return false;
-  }
+  if (!platform::ReadWholeFile(path, contents)) return Refuse("cannot read " + path);
   bytes.assign(contents.begin(), contents.end());
   return true;
 }
 
-// The bodies a text file describes; false (with a message) when it cannot be read.
+// The bodies a text file describes; false (with a message) when it cannot be read or
+// describes a body the engine would refuse.
 bool ReadBodies(const std::string& path, std::vector<BodyDescription>& bodies) {
   std::string text;
   std::string error;
-  if (!platform::ReadWholeFile(path, text)) {
-    std::fprintf(stderr, "pel3d-write: cannot read %s\n", path.c_str());
-    return false;
-  }
-  if (!ParseBodyText(text, bodies, error)) {
-    std::fprintf(stderr, "pel3d-write: %s: %s\n", path.c_str(), error.c_str());
-    return false;
-  }
+  if (!platform::ReadWholeFile(path, text)) return Refuse("cannot read " + path);
+  if (!ParseBodyText(text, bodies, error)) return Refuse(path + ": " + error);
   return true;
 }
 
-// One "cmap", "group", "body", "bodies" or "idbodies" item at args[i]; i moves past it.
-// False on a bad item.
-bool AddResourceItem(ResourceFileWriter& writer, const std::vector<std::string>& args, size_t& i) {
-  const std::string& what = args[i];
+bool CheckName(const std::string& name) {
+  if (name.size() <= kGroupNameSize) return true;
+  return Refuse("name \"" + name + "\" is " + std::to_string(name.size()) + " bytes, at most " +
+                std::to_string(kGroupNameSize));
+}
+
+// How many words an item takes, its keyword included; 0 for an unknown keyword.
+size_t ItemLength(const std::string& what) {
+  if (what == "cmap" || what == "bodies") return 3;
+  if (what == "group") return 5;
+  if (what == "body") return 4;
+  if (what == "idbodies") return 2;
+  return 0;
+}
+
+bool AddColourMap(ResourceFileWriter& writer, const std::string& name, const std::string& path) {
+  ColourMapBytes colours{};
   std::vector<uint8_t> bytes;
-  GroupCounts counts;
+  if (!CheckName(name) || !ReadInput(path, bytes)) return false;
+  if (bytes.size() != colours.size())
+    return Refuse("a colour map needs " + std::to_string(colours.size()) + " bytes, " + path + " has " +
+                  std::to_string(bytes.size()));
+  std::memcpy(colours.data(), bytes.data(), colours.size());
+  return writer.AddColourMap(name, colours);
+}
+
+// A group or body given as raw bytes, written as they stand.
+bool AddRawBodies(ResourceFileWriter& writer, const std::vector<std::string>& item) {
+  const bool named = item[0] == "group";
+  const size_t first = named ? 2 : 1;
   uint32_t number = 0;
-  if (what == "cmap" && i + 2 < args.size()) {
-    ColourMapBytes colours{};
-    if (!ReadInput(args[i + 2], bytes) || bytes.size() != colours.size()) return false;
-    std::memcpy(colours.data(), bytes.data(), colours.size());
-    i += 3;
-    return writer.AddColourMap(args[i - 2], colours);
-  }
-  if (what == "group" && i + 4 < args.size()) {
-    if (!ParseNumber(args[i + 2], number) || !ParseCounts(args[i + 3], counts) || !ReadInput(args[i + 4], bytes))
-      return false;
-    i += 5;
-    return writer.AddNamedGroup(args[i - 4], number, counts, bytes);
-  }
-  std::vector<BodyDescription> bodies;
-  if (what == "bodies" && i + 2 < args.size()) {
-    if (!ReadBodies(args[i + 2], bodies)) return false;
-    i += 3;
-    return AddBodyGroup(writer, args[i - 2], bodies);
-  }
-  if (what == "idbodies" && i + 1 < args.size()) {
-    if (!ReadBodies(args[i + 1], bodies)) return false;
-    i += 2;
-    AddIdBodies(writer, bodies);
-    return true;
-  }
-  if (what == "body" && i + 3 < args.size()) {
-    if (!ParseNumber(args[i + 1], number) || !ParseCounts(args[i + 2], counts) || !ReadInput(args[i + 3], bytes))
-      return false;
-    i += 4;
+  GroupCounts counts;
+  std::vector<uint8_t> bytes;
+  if (!ParseNumber(item[first], number)) return Refuse("not a number: " + item[first]);
+  if (!ParseCounts(item[first + 1], counts)) return Refuse("not seven counts: " + item[first + 1]);
+  if (!ReadInput(item[first + 2], bytes)) return false;
+  if (!named) {
     writer.AddIdBody(number, counts, bytes);
     return true;
   }
-  return false;
+  return CheckName(item[1]) && writer.AddNamedGroup(item[1], number, counts, bytes);
+}
+
+bool AddDescribedBodies(ResourceFileWriter& writer, const std::vector<std::string>& item) {
+  std::vector<BodyDescription> bodies;
+  std::string error;
+  const bool named = item[0] == "bodies";
+  if ((named && !CheckName(item[1])) || !ReadBodies(item.back(), bodies)) return false;
+  const bool added = named ? AddBodyGroup(writer, item[1], bodies, error) : AddIdBodies(writer, bodies, error);
+  return added || Refuse(item.back() + ": " + error);
+}
+
+bool AddResourceItem(ResourceFileWriter& writer, const std::vector<std::string>& item) {
+  if (item[0] == "cmap") return AddColourMap(writer, item[1], item[2]);
+  if (item[0] == "group" || item[0] == "body") return AddRawBodies(writer, item);
+  return AddDescribedBodies(writer, item);
 }
 
 int WriteResource(const std::string& out, const std::vector<std::string>& args) {
   ResourceFileWriter writer;
   for (size_t i = 0; i < args.size();) {
-    const size_t item = i;
-    if (!AddResourceItem(writer, args, i)) {
-      std::fprintf(stderr, "pel3d-write: bad item at \"%s\"\n", args[item].c_str());
+    const size_t length = ItemLength(args[i]);
+    if (length == 0 || i + length > args.size()) {
+      std::fprintf(stderr, "pel3d-write: bad item at \"%s\"\n", args[i].c_str());
       return Usage();
     }
+    const std::vector<std::string> item(args.begin() + static_cast<std::ptrdiff_t>(i),
+                                        args.begin() + static_cast<std::ptrdiff_t>(i + length));
+    if (!AddResourceItem(writer, item)) return kRefused;
+    i += length;
   }
-  return writer.Save(out) ? 0 : (std::fprintf(stderr, "pel3d-write: cannot write %s\n", out.c_str()), 1);
+  return writer.Save(out) ? 0 : (Refuse("cannot write " + out), kRefused);
+}
+
+bool AddBitmap(BitmapFileWriter& writer, const std::string& widthText, const std::string& heightText,
+               const std::string& path) {
+  uint32_t width = 0;
+  uint32_t height = 0;
+  std::vector<uint8_t> pixels;
+  if (!ParseNumber(widthText, width) || !ParseNumber(heightText, height))
+    return Refuse("not a bitmap size: " + widthText + " x " + heightText);
+  if (!ReadInput(path, pixels)) return false;
+  const uint64_t needed = uint64_t{width} * height;
+  if (pixels.size() != needed)
+    return Refuse(widthText + " x " + heightText + " needs " + std::to_string(needed) + " bytes, " + path + " has " +
+                  std::to_string(pixels.size()));
+  return writer.AddBitmap(width, height, pixels);
 }
 
 int WriteBitmaps(const std::string& out, const std::vector<std::string>& args) {
   if (args.size() % 3 != 0) return Usage();
   BitmapFileWriter writer;
   for (size_t i = 0; i < args.size(); i += 3) {
-    uint32_t width = 0;
-    uint32_t height = 0;
-    std::vector<uint8_t> pixels;
-    if (!ParseNumber(args[i], width) || !ParseNumber(args[i + 1], height) || !ReadInput(args[i + 2], pixels) ||
-        !writer.AddBitmap(width, height, pixels)) {
-      std::fprintf(stderr, "pel3d-write: bad bitmap %s\n", args[i + 2].c_str());
-      return 1;
-    }
+    if (!AddBitmap(writer, args[i], args[i + 1], args[i + 2])) return kRefused;
   }
-  return writer.Save(out) ? 0 : (std::fprintf(stderr, "pel3d-write: cannot write %s\n", out.c_str()), 1);
+  return writer.Save(out) ? 0 : (Refuse("cannot write " + out), kRefused);
 }
 
 }  // namespace

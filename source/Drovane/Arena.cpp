@@ -62,6 +62,16 @@ void CountAllocated(uint32_t bytes) {
     gMemoryStatistics.peak = gMemoryStatistics.allocated;
 }
 
+void CountHeapBlock(uint32_t bytes) {
+  CountAllocated(bytes);
+  gMemoryStatistics.inUse += bytes;
+}
+
+void UncountHeapBlock(uint32_t bytes) {
+  gMemoryStatistics.allocated -= bytes;
+  gMemoryStatistics.inUse -= bytes;
+}
+
 ArenaBlock* ArenaNewBlock(size_t size) {
   auto* memory = static_cast<uint8_t*>(std::malloc(size ? size : 1));
   auto* block = new (std::nothrow) ArenaBlock;

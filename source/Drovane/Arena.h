@@ -31,6 +31,10 @@ extern MemoryStatistics gMemoryStatistics;
 
 // Adds to allocated and raises peak with it.
 void CountAllocated(uint32_t bytes);
+// Heap memory taken outside the arenas (vertex pools, work arrays): counted as allocated
+// (raising peak) and in use; uncounting takes it off both again while it is only briefly held.
+void CountHeapBlock(uint32_t bytes);
+void UncountHeapBlock(uint32_t bytes);
 
 // The lowest empty slot with a first block of exactly firstBlockSize bytes; -1 when all
 // 32 slots are taken.

@@ -1,7 +1,7 @@
 #include "pel3d/EngineStart.h"
 
-#include "pel3d/ResourceReader.h"
-#include "pel3d/View.h"
+#include "pel3d/files/ResourceReader.h"
+#include "pel3d/math/View.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ void InitEngine() {
   RenderSurface startSurface{0, 0, 320, 200, 0, 0, 0};
   SetRenderSurface(startSurface);
   SetPixelAspect(kStartPixelAspect);
-  ResetResourceReader();
+  CloseResourceFile();
   SetClearEnable(1);
   SetClearColour(0);
   SetFarClip(0);

@@ -6,10 +6,10 @@
 
 #include "EngineFileFixture.h"
 #include "enginefiles/BitmapFileWriter.h"
-#include "pel3d/Bitmap.h"
-#include "pel3d/BitmapTable.h"
-#include "pel3d/ResourceFileFormat.h"
-#include "pel3d/ResourceGroup.h"
+#include "pel3d/files/Bitmap.h"
+#include "pel3d/files/BitmapTable.h"
+#include "pel3d/files/ResourceFileFormat.h"
+#include "pel3d/files/ResourceGroup.h"
 
 namespace {
 
@@ -141,7 +141,7 @@ TEST_P(DamagedBitmapFile, FailsWithCode2AndLeaksNothing) {
   GetParam().apply(bytes);
   std::string path = WriteFile("bmp/DAMAGED.BMP", bytes);
   EXPECT_EQ(LoadResourceGroup(path, kGroupBitmaps), nullptr);
-  EXPECT_EQ(GetLastResourceError(), kErrorShortRead);
+  EXPECT_EQ(GetLastResourceError(), kErrorBadContent);
   EXPECT_EQ(GetLoadedGroupCount(), 0);
   EXPECT_EQ(ArenaCount(), mArenasBefore);
 }
@@ -152,5 +152,14 @@ INSTANTIATE_TEST_SUITE_P(NotAsRequired, DamagedBitmapFile, ::testing::ValuesIn(k
                            for (char& c : name) c = c == ' ' ? '_' : c;
                            return name;
                          });
+
+TEST_F(BitmapFile, BytesAfterTheLastBitmapAreNamed) {
+  std::vector<uint8_t> bytes = SampleBitmapFile();
+  const size_t end = bytes.size();
+  bytes.push_back(0);
+  EXPECT_EQ(LoadResourceGroup(WriteFile("bmp/LONG.BMP", bytes), kGroupBitmaps), nullptr);
+  EXPECT_EQ(GetLastResourceErrorDetail().what, "the file has bytes after its last bitmap");
+  EXPECT_EQ(GetLastResourceErrorDetail().offset, static_cast<int64_t>(end));
+}
 
 }  // namespace

@@ -3,11 +3,11 @@
 #include <deque>
 #include <vector>
 
-#include "pel3d/Body.h"
-#include "pel3d/BodyRegistry.h"
-#include "pel3d/FacePlane.h"
-#include "pel3d/PreDrawHooks.h"
-#include "pel3d/VertexPool.h"
+#include "pel3d/bodies/Body.h"
+#include "pel3d/bodies/BodyRegistry.h"
+#include "pel3d/bodies/FacePlane.h"
+#include "pel3d/draw/PreDrawHooks.h"
+#include "pel3d/bodies/VertexPool.h"
 
 // Removes every registered body, so each test starts with an empty registry.
 inline void ClearBodyRegistry() {

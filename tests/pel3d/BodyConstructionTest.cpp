@@ -4,13 +4,13 @@
 
 #include "BodyBuilder.h"
 #include "Drovane/Arena.h"
-#include "pel3d/BodyConstruction.h"
-#include "pel3d/BodyHeightProbe.h"
-#include "pel3d/BodyIntersect.h"
-#include "pel3d/EngineError.h"
-#include "pel3d/FaceInfo.h"
-#include "pel3d/FacingFaces.h"
-#include "pel3d/Lighting.h"
+#include "pel3d/bodies/BodyConstruction.h"
+#include "pel3d/bodies/BodyHeightProbe.h"
+#include "pel3d/bodies/BodyIntersect.h"
+#include "pel3d/files/EngineError.h"
+#include "pel3d/bodies/FaceInfo.h"
+#include "pel3d/bodies/FacingFaces.h"
+#include "pel3d/bodies/Lighting.h"
 
 namespace {
 

@@ -2,11 +2,14 @@
 
 #include <cstddef>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "BodyBuilder.h"
-#include "pel3d/BodyCopy.h"
-#include "pel3d/EngineError.h"
+#include "pel3d/bodies/BodyCopy.h"
+#include "pel3d/bodies/BodyMeshCopy.h"
+#include "pel3d/bodies/FaceInfo.h"
+#include "pel3d/files/EngineError.h"
 
 namespace {
 
@@ -72,6 +75,44 @@ TEST_F(BodyCopy, FullRegistryGivesError9) {
   EXPECT_EQ(CopyBodyInto(mBody.get(), Room()), nullptr);
   EXPECT_EQ(GetLastResourceError(), kErrorBodyRegistryFull);
   ClearBodyRegistry();
+}
+
+// The game widens a face through SetFaceInfo, handing it a longer texture-coordinate list
+// (and giving the face a longer index list); the body's stored index count stays behind.
+// Both copies size and fill their room from the faces, so they stay inside it.
+TEST_F(BodyCopy, AWidenedFaceIsCopiedWhole) {
+  struct Copier {
+    const char* name;
+    std::size_t (*size)(const Body*);
+    Body* (*copy)(const Body*, void*);
+  };
+  const Copier copiers[] = {{"CopyBodyInto", GetBodySize, CopyBodyInto},
+                            {"CopyBodyMesh", GetBodyMeshBytes, CopyBodyMesh}};
+  std::vector<uint32_t> indices = {0, 1, 2, 3, 4, 0, 1, 2, 3, 4, 0, 1};
+  std::vector<TexCoord> coords(indices.size());
+  for (std::size_t i = 0; i < coords.size(); ++i) coords[i] = {static_cast<Fixedpoint>(i), 7};
+  Face& face = mBody.FaceAt(0);
+  face.indices = indices.data();
+  FaceInfo info;
+  GetFaceInfo(&face, info);
+  info.vertexCount = static_cast<int32_t>(indices.size());
+  info.texCoords = coords.data();
+  SetFaceInfo(&face, info);
+
+  for (const Copier& copier : copiers) {
+    // Exactly as many bytes as the size asks for, so a write past them is caught.
+    const std::size_t size = copier.size(mBody.get());
+    std::unique_ptr<std::byte[]> room(new std::byte[size]);
+    Body* copy = copier.copy(mBody.get(), room.get());
+    ASSERT_NE(copy, nullptr) << copier.name;
+    const Face* widened = copy->faces;
+    ASSERT_EQ(widened->vertexCount, 12) << copier.name;
+    EXPECT_EQ(widened->texCoords[11].u, 11) << copier.name;
+    EXPECT_EQ(widened->indices[11], 1u) << copier.name;
+    const std::byte* end = reinterpret_cast<const std::byte*>(copy->faces->next->next->next);
+    EXPECT_LE(end, room.get() + size) << copier.name;
+    ClearBodyRegistry();
+  }
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "EngineFileFixture.h"
 #include "enginefiles/BodyWriter.h"
 #include "enginefiles/ResourceFileWriter.h"
-#include "pel3d/ResourceGroup.h"
+#include "pel3d/files/ResourceGroup.h"
 
 constexpr Fixedpoint kOne = 65536;
 
@@ -33,7 +33,8 @@ protected:
   // Loads the bodies as the named group "OBJECTS".
   ResourceGroup* LoadBodies(const std::vector<BodyDescription>& bodies) {
     ResourceFileWriter writer;
-    AddBodyGroup(writer, "OBJECTS", bodies);
+    std::string error;
+    EXPECT_TRUE(AddBodyGroup(writer, "OBJECTS", bodies, error)) << error;
     return LoadResourceGroup(WriteResource(writer), kGroupBodies, "OBJECTS");
   }
 };

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "BodyBuilder.h"
-#include "pel3d/BodyHeightProbe.h"
+#include "pel3d/bodies/BodyHeightProbe.h"
 
 namespace {
 
@@ -156,8 +156,8 @@ TEST(HeightProbe, CeilingCloserThanTheFloorAboveGivesTheFloorBelow) {
 
 TEST(HeightProbe, PointFacesStandAsTallAsTheirSecondVertex) {
   Shapes shapes(100 * kOne);
-  shapes.Polygon({{kOne, 0, 0}, {kOne, 7 * kOne, 0}}, kFacePoint);
-  shapes.Polygon({{20 * kOne, 4 * kOne, 0}}, kFacePoint);  // one vertex: both ends
+  shapes.Polygon({{kOne, 0, 0}, {kOne, 7 * kOne, 0}}, kFaceSprite);
+  shapes.Polygon({{20 * kOne, 4 * kOne, 0}}, kFaceSprite);  // one vertex: both ends
   shapes.Floor(0, 9 * kOne, 30 * kOne);
   struct Case {
     Fixedpoint x;

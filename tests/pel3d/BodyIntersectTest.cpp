@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BodyBuilder.h"
-#include "pel3d/BodyIntersect.h"
+#include "pel3d/bodies/BodyIntersect.h"
 
 namespace {
 

@@ -6,11 +6,15 @@
 #include <vector>
 
 #include "BodyFileFixture.h"
-#include "pel3d/BodyFileFormat.h"
-#include "pel3d/BodyGroup.h"
-#include "pel3d/EngineError.h"
-#include "pel3d/LoadedGroups.h"
-#include "pel3d/VertexPool.h"
+#include "pel3d/bodies/BodyFileFormat.h"
+#include "pel3d/bodies/BodyGroup.h"
+#include "pel3d/files/BitmapFile.h"
+#include "pel3d/files/ColourMap.h"
+#include "pel3d/files/EngineError.h"
+#include "pel3d/files/GeomDirectory.h"
+#include "pel3d/files/LoadedGroups.h"
+#include "pel3d/files/ResourceGroup.h"
+#include "pel3d/bodies/VertexPool.h"
 
 namespace {
 
@@ -141,7 +145,8 @@ TEST_F(BodyFileTest, GouraudCornersAreShadedFromVertexNormals) {
 
 TEST_F(BodyFileTest, OneBodyById) {
   ResourceFileWriter writer;
-  AddIdBodies(writer, {Tent(40), Tent(41)});
+  std::string error;
+  ASSERT_TRUE(AddIdBodies(writer, {Tent(40), Tent(41)}, error)) << error;
   const std::string path = WriteResource(writer);
   ResourceGroup* group = LoadResourceGroup(path, kGroupBodyById, "", 41);
   ASSERT_NE(group, nullptr) << GetLastResourceError();
@@ -161,6 +166,31 @@ TEST_F(BodyFileTest, FreeingTheGroupUnregistersItsBodiesAndItsArenas) {
   EXPECT_EQ(FindBody(101), nullptr);
   EXPECT_EQ(GetRegisteredBodyCount(), 0);
   EXPECT_EQ(ArenaCount(), arenas + 1);
+}
+
+// The group arena is current only while its group is built: afterwards, loaded or not,
+// none is, and the readers refuse to allocate from an arena a group may have taken along.
+TEST_F(BodyFileTest, NoGroupArenaOutlivesItsBuild) {
+  ResourceGroup* group = LoadBodies({Tent(100)});
+  ASSERT_NE(group, nullptr);
+  EXPECT_EQ(GetCurrentGroupArena(), -1);
+  EXPECT_EQ(LoadResourceGroup(mFolder.Game("geo/BODIES.ZEF"), kGroupBodies, "MISSING"), nullptr);
+  EXPECT_EQ(GetCurrentGroupArena(), -1);
+  EXPECT_EQ(LoadResourceGroup(mFolder.Game("bmp/MISSING.BMP"), kGroupBitmaps), nullptr);
+  EXPECT_EQ(GetCurrentGroupArena(), -1);
+  ASSERT_EQ(FreeResourceGroup(group), 1);
+
+  const std::string missing = mFolder.Game("bmp/MISSING.BMP");
+  const std::pair<const char*, std::function<ResourceGroup*()>> readers[] = {
+      {"body group", [] { return ReadBodyGroup(GroupCounts{}, 1, 0); }},
+      {"bitmap file", [&] { return LoadBitmapFile(missing); }},
+      {"colour map", [] { return ReadColourMap(); }},
+  };
+  for (const auto& [name, read] : readers) {
+    SetLastResourceError(kErrorNone);
+    EXPECT_EQ(read(), nullptr) << name;
+    EXPECT_EQ(GetLastResourceError(), kErrorOutOfMemory) << name;
+  }
 }
 
 TEST_F(BodyFileTest, GroupPoolAndVertexPool) {
@@ -215,20 +245,20 @@ TEST_F(BodyFileTest, DamagedBodiesFailCleanly) {
                             return body;
                           }()).size() - 2 * kBspNodeSize - 3 * 2 - 2;
   const Damage cases[] = {
-      {"header vertex value 0", nullptr, [&](auto& b, auto&) { Patch16(b, secondHeader + 8, 6, 0); }, kErrorShortRead},
+      {"header vertex value 0", nullptr, [&](auto& b, auto&) { Patch16(b, secondHeader + 8, 6, 0); }, kErrorBadContent},
       {"negative face count", nullptr, [&](auto& b, auto&) { Patch16(b, secondHeader + 10, 2, 0xFFFF); },
-       kErrorShortRead},
-      {"a face of no vertex", [](BodyDescription& s) { s.faces[1].corners.clear(); }, nullptr, kErrorShortRead},
+       kErrorBadContent},
+      {"a face of no vertex", [](BodyDescription& s) { s.faces[1].corners.clear(); }, nullptr, kErrorBadContent},
       {"a face of 129 vertices",
        [](BodyDescription& s) {
          s.vertices.resize(129);
          s.faces[1].corners.clear();
          for (int32_t i = 0; i < 129; ++i) s.faces[1].corners.push_back(i);
        },
-       nullptr, kErrorShortRead},
-      {"vertex index 0", [](BodyDescription& s) { s.faces[1].corners[1] = -1; }, nullptr, kErrorShortRead},
-      {"vertex index past the count", [](BodyDescription& s) { s.faces[1].corners[1] = 5; }, nullptr, kErrorShortRead},
-      {"face type 28", [](BodyDescription& s) { s.faces[0].type = 28; }, nullptr, kErrorShortRead},
+       nullptr, kErrorBadContent},
+      {"vertex index 0", [](BodyDescription& s) { s.faces[1].corners[1] = -1; }, nullptr, kErrorBadContent},
+      {"vertex index past the count", [](BodyDescription& s) { s.faces[1].corners[1] = 5; }, nullptr, kErrorBadContent},
+      {"face type 28", [](BodyDescription& s) { s.faces[0].type = 28; }, nullptr, kErrorBadContent},
       {"no FACE tag", nullptr, [&](auto& b, auto&) {
          EXPECT_EQ(b[face], 'F');
          b[face + 3] = 'X';
@@ -238,15 +268,15 @@ TEST_F(BodyFileTest, DamagedBodiesFailCleanly) {
          bsp(s);
          s.bspNodes[1].face = 2;
        },
-       nullptr, kErrorShortRead},
+       nullptr, kErrorBadContent},
       {"more nodes than the BSP header counts", bsp, [&](auto& b, auto&) { Patch16(b, bspCount, 2, 1); },
-       kErrorShortRead},
-      {"negative BSP node count", bsp, [&](auto& b, auto&) { Patch16(b, bspCount, 2, 0x8000); }, kErrorShortRead},
-      {"cut short", nullptr, [](auto& b, auto&) { b.resize(b.size() - 1); }, kErrorShortRead},
+       kErrorBadContent},
+      {"negative BSP node count", bsp, [&](auto& b, auto&) { Patch16(b, bspCount, 2, 0x8000); }, kErrorBadContent},
+      {"cut short", nullptr, [](auto& b, auto&) { b.resize(b.size() - 1); }, kErrorBadContent},
       {"vertex count beyond the file", nullptr, [](auto&, auto& c) { c.values[kCountVertices] = 1000; },
-       kErrorShortRead},
+       kErrorBadContent},
       {"node count beyond the file", nullptr, [](auto&, auto& c) { c.values[kCountBspNodes] = 0xFFFFFFFF; },
-       kErrorShortRead},
+       kErrorBadContent},
       {"counts too small for the bodies", nullptr, [](auto&, auto& c) { c.values[kCountIndices] = 7; },
        kErrorGroupTooSmall},
   };
@@ -281,6 +311,53 @@ TEST_F(BodyFileTest, FullRegistryGivesError9AndUnregistersTheGroup) {
   EXPECT_EQ(GetRegisteredBodyCount(), kBodyRegistryCapacity - 1);
   EXPECT_EQ(FindBody(1), nullptr);
   ClearBodyRegistry();
+}
+
+// A damaged body's failure says where: the group, the body in it, the face in the body and
+// the byte of the file at fault.
+TEST_F(BodyFileTest, ADamagedBodyNamesItsBodyAndFace) {
+  BodyDescription second = Tent(2);
+  second.faces[1].type = 200;
+  std::vector<uint8_t> bytes = WriteBody(Tent(1));
+  const std::vector<uint8_t> secondBytes = WriteBody(second);
+  bytes.insert(bytes.end(), secondBytes.begin(), secondBytes.end());
+  ResourceFileWriter writer;
+  writer.AddNamedGroup("OBJECTS", 2, CountBodies({Tent(1), second}), bytes);
+  const std::vector<uint8_t> file = writer.Build();
+  const std::string path = WriteFile("geo/BODIES.ZEF", file);
+
+  EXPECT_EQ(LoadResourceGroup(path, kGroupBodies, "OBJECTS"), nullptr);
+  const EngineErrorDetail& detail = GetLastResourceErrorDetail();
+  EXPECT_EQ(GetLastResourceError(), kErrorBadContent);
+  EXPECT_EQ(detail.what, "a face type above 27");
+  EXPECT_EQ(detail.group, "OBJECTS");
+  EXPECT_EQ(detail.body, 1);
+  EXPECT_EQ(detail.face, 1);
+  ASSERT_GE(detail.offset, 0);
+  EXPECT_EQ(file.at(static_cast<size_t>(detail.offset)), 200);
+  EXPECT_EQ(DescribeLastResourceError(),
+            "error 2, the file is short or its content is damaged: a face type above 27 at byte " +
+                std::to_string(detail.offset) + ", group OBJECTS, body 1, face 1");
+
+  EXPECT_EQ(LoadResourceGroup(path, kGroupBodyById, "", 9), nullptr);
+  EXPECT_EQ(GetLastResourceErrorDetail().group, "id 9");
+  EXPECT_EQ(GetLastResourceErrorDetail().what, "no id record of that id");
+}
+
+// The body loader reads its group in one piece, not field by field: a group of many bodies
+// costs the open file a read or two.
+TEST_F(BodyFileTest, AGroupIsReadInAFewReads) {
+  std::vector<BodyDescription> bodies;
+  for (uint32_t id = 1; id <= 50; ++id) bodies.push_back(Tent(id));
+  ResourceFileWriter writer;
+  std::string error;
+  ASSERT_TRUE(AddBodyGroup(writer, "OBJECTS", bodies, error)) << error;
+  const std::string path = WriteResource(writer);
+  ASSERT_EQ(ReadGeomDirectory(path), 1);
+  const uint32_t before = GetResourceReadCount();
+  ResourceGroup* group = LoadResourceGroup(path, kGroupBodies, "OBJECTS");
+  ASSERT_NE(group, nullptr) << DescribeLastResourceError();
+  EXPECT_LE(GetResourceReadCount() - before, 2u);
 }
 
 }  // namespace

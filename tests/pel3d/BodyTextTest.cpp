@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "enginefiles/BodyCheck.h"
 #include "enginefiles/BodyText.h"
+#include "enginefiles/ResourceFileWriter.h"
 
 namespace {
 
@@ -69,6 +71,58 @@ TEST(BodyText, RefusesWhatItCannotWrite) {
     EXPECT_FALSE(ParseBodyText(text, bodies, error)) << text;
     EXPECT_FALSE(error.empty()) << text;
   }
+}
+
+// What the loader would refuse is refused with the line of the body, face or node at fault.
+TEST(BodyText, RefusesWhatTheLoaderRefusesNamingTheLine) {
+  struct Case {
+    std::string text;
+    const char* message;
+  };
+  std::string corners;
+  for (int i = 0; i < 129; ++i) corners += " 0";
+  std::string vertices;
+  for (int i = 0; i < 32767; ++i) vertices += "vertex 0 0 0\n";
+  std::string chain = "body 1 bsp\nvertex 0 0 0\nface 0 1 0 2 0\n";
+  for (int i = 0; i < 15; ++i) {
+    chain += "node 0 0 0 0 0 " + std::to_string(i + 1) + " " + std::to_string(i + 1) + "\n";
+  }
+  chain += "node 0 0 0 0 0 - -\n";  // every node twice the one after it: 65535 written
+  const Case cases[] = {
+      {"body 1\nvertex 0 0 0\nface 0 1 0 2" + corners + "\n", "line 3: body 1, face 0: 129 corners, at most 128"},
+      {"body 1\nvertex 0 0 0\nface 28 1 0 2 0\n", "line 3: body 1, face 0: face type 28, at most 27"},
+      {"body 1\nvertex 0 0 0\nface 1 1 0 2 0\nface 1 1 0 2 0 1\n",
+       "line 4: body 1, face 1: vertex 1 of a body of 1"},
+      {"body 9\n" + vertices, "line 1: body 9: 32767 vertices, at most 32766"},
+      {"body 1 bsp\nvertex 0 0 0\nface 0 1 0 2 0\nnode 1 0 0 0 0 - -\n",
+       "line 4: body 1, node 0: face 1 of a body of 1"},
+      {chain, "line 1: body 1: 65535 BSP nodes, at most 32767"},
+  };
+  for (const Case& c : cases) {
+    std::vector<BodyDescription> bodies;
+    std::string error;
+    EXPECT_FALSE(ParseBodyText(c.text, bodies, error)) << c.message;
+    EXPECT_EQ(error, c.message);
+  }
+}
+
+TEST(BodyWriter, RefusesGroupsTheEngineCannotLoad) {
+  BodyDescription body;
+  body.vertices.resize(1);
+  body.faces.push_back(GouraudFace({0, 1}, 1, 4));
+  ResourceFileWriter writer;
+  std::string error;
+  EXPECT_FALSE(AddBodyGroup(writer, "A", {body}, error));
+  EXPECT_EQ(error, "body 0, face 0: vertex 1 of a body of 1");
+  EXPECT_FALSE(AddIdBodies(writer, {body}, error));
+
+  body.faces[0].corners = {0};
+  EXPECT_FALSE(AddBodyGroup(writer, "EIGHTEEN-BYTES-ABC", {body}, error));
+  EXPECT_EQ(error, "group name \"EIGHTEEN-BYTES-ABC\" is 18 bytes, at most 17");
+  EXPECT_FALSE(AddBodyGroup(writer, "CROWD", std::vector<BodyDescription>(2001, body), error));
+  EXPECT_EQ(error, "group CROWD has 2001 bodies, the engine registers at most 2000");
+  EXPECT_TRUE(AddBodyGroup(writer, "SEVENTEEN-BYTES-A", {body}, error)) << error;
+  EXPECT_TRUE(AddIdBodies(writer, {body}, error)) << error;
 }
 
 }  // namespace

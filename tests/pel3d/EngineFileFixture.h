@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "Drovane/Arena.h"
-#include "pel3d/EngineError.h"
-#include "pel3d/LoadedGroups.h"
-#include "pel3d/ResourceGroupLoader.h"
-#include "pel3d/ResourceReader.h"
+#include "pel3d/files/EngineError.h"
+#include "pel3d/files/LoadedGroups.h"
+#include "pel3d/files/ResourceGroupLoader.h"
+#include "pel3d/files/ResourceReader.h"
 #include "platform/ByteOrder.h"
 #include "support/TempFolder.h"
 

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "BodyBuilder.h"
-#include "pel3d/BodyAccessors.h"
-#include "pel3d/BodyMeshCopy.h"
-#include "pel3d/FaceInfo.h"
+#include "pel3d/bodies/BodyAccessors.h"
+#include "pel3d/bodies/BodyMeshCopy.h"
+#include "pel3d/bodies/FaceInfo.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "BodyBuilder.h"
-#include "pel3d/FacePlane.h"
+#include "pel3d/bodies/FacePlane.h"
 
 namespace {
 

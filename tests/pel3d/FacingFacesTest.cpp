@@ -3,8 +3,8 @@
 #include <climits>
 
 #include "BodyBuilder.h"
-#include "pel3d/BodyEdits.h"
-#include "pel3d/FacingFaces.h"
+#include "pel3d/bodies/BodyEdits.h"
+#include "pel3d/bodies/FacingFaces.h"
 
 namespace {
 
@@ -59,9 +59,9 @@ TEST_F(Facing, NormalsJustShortOfTheLimitDoNotFace) {
 }
 
 TEST_F(Facing, PointFacesAndFacesWithoutAPlaneAreSkipped) {
-  mBody.FaceAt(0).flags |= kFacePoint;
+  mBody.FaceAt(0).flags |= kFaceSprite;
   EXPECT_EQ(GetFacingFaceZ(mBody.get(), 0, 2 * kOne, 0, kOne), 0) << "the other face is beside the square";
-  mBody.FaceAt(0).flags &= ~kFacePoint;
+  mBody.FaceAt(0).flags &= ~kFaceSprite;
   mBody.FaceAt(0).plane = nullptr;
   EXPECT_EQ(GetFacingFaceZ(mBody.get(), 0, 2 * kOne, 0, kOne), 0);
 }
@@ -69,9 +69,9 @@ TEST_F(Facing, PointFacesAndFacesWithoutAPlaneAreSkipped) {
 TEST(BodyEdits, StretchMovesTheSecondVertexOfPointFaces) {
   BodyBuilder body;
   body.SetVertices({{kOne, 2 * kOne, 3 * kOne}, {0, 0, 7 * kOne}, {5 * kOne, 0, 0}, {0, 0, 0}, {9, 9, 9}});
-  body.AddFace({0, 1}).flags = kFacePoint;
+  body.AddFace({0, 1}).flags = kFaceSprite;
   body.AddFace({2, 3}).flags = 0;
-  body.AddFace({4}).flags = kFacePoint;
+  body.AddFace({4}).flags = kFaceSprite;
   StretchLineFaces(body.get(), 3, -2);
   EXPECT_EQ(body->vertices[1], (Vec3{kOne + 3 * kOne / 2, kOne, 7 * kOne}));
   EXPECT_EQ(body->vertices[3], (Vec3{})) << "not a point face";
@@ -81,7 +81,7 @@ TEST(BodyEdits, StretchMovesTheSecondVertexOfPointFaces) {
 TEST(BodyEdits, TranslateMeasureAndPlace) {
   BodyBuilder body;
   body.SetVertices({{0, 0, 0}, {kOne, 3 * kOne, 0}});
-  body.AddFace({0, 1}).flags = kFacePoint;
+  body.AddFace({0, 1}).flags = kFaceSprite;
   body->position = {kOne, kOne, kOne};
   TranslateBody(body.get(), {kOne, -kOne, 2 * kOne});
   EXPECT_EQ(body->vertices[1], (Vec3{2 * kOne, 2 * kOne, 2 * kOne}));

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "pel3d/FixedPoint.h"
+#include "pel3d/math/FixedPoint.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "imagefiles/GamePalette.h"
-#include "pel3d/ColourRamps.h"
+#include "pel3d/bodies/ColourRamps.h"
 
 using platform::Rgb;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "BodyBuilder.h"
-#include "pel3d/ColourRamps.h"
-#include "pel3d/Lighting.h"
+#include "pel3d/bodies/ColourRamps.h"
+#include "pel3d/bodies/Lighting.h"
 
 namespace {
 
@@ -45,6 +45,15 @@ TEST(ColourRamps, FindsTheRampThatHoldsTheColour) {
   }
   EXPECT_EQ(FindColourRamp(-1), nullptr);
   EXPECT_EQ(FindColourRamp(256), nullptr);
+}
+
+TEST(ColourRamps, EveryColourLiesInTheRampFoundForIt) {
+  for (int colour = 0; colour < 256; ++colour) {
+    const ColourRamp* ramp = FindColourRamp(colour);
+    ASSERT_NE(ramp, nullptr) << colour;
+    EXPECT_LE(ramp->start, colour);
+    EXPECT_LT(colour, ramp->start + ramp->length);
+  }
 }
 
 TEST(ColourRamps, ShadeRunsFromTheStartToTheLastColour) {
@@ -103,7 +112,7 @@ TEST_F(Lighting, ShadesOfTheReversedRampAreMirroredOnlyByTheFixedLights) {
 }
 
 TEST_F(Lighting, SkippedFacesKeepTheirColour) {
-  for (uint32_t flags : {kFacePoint, kFaceLine, kFaceLinePoint}) {
+  for (uint32_t flags : {kFaceSprite, kFaceLine, kFaceLinePoint}) {
     Face& face = OneFace({0, -kOne, 0}, 20, flags);
     LightBodyFaces(mBody.get());
     EXPECT_EQ(face.colour, 20u) << flags;

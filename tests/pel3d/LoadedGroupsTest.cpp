@@ -4,7 +4,7 @@
 
 #include "EngineFileFixture.h"
 #include "enginefiles/ResourceFileWriter.h"
-#include "pel3d/ResourceGroup.h"
+#include "pel3d/files/ResourceGroup.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "pel3d/Matrix.h"
+#include "pel3d/math/Matrix.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "BodyBuilder.h"
-#include "pel3d/EngineError.h"
-#include "pel3d/ScreenVertex.h"
+#include "pel3d/files/EngineError.h"
+#include "pel3d/bodies/ScreenVertex.h"
 
 namespace {
 
@@ -151,13 +151,24 @@ TEST_F(VertexPools, AttachAndDetachCountUsers) {
 }
 
 TEST(VertexPoolSizes, TransformedAndProjectedBytes) {
-  Body body;
-  EXPECT_EQ(GetProjectedBytes(&body), 400u);  // ten spare pairs of 20-byte screen vertices
-  body.vertexCount = 5;
-  body.indexCount = 6;
-  EXPECT_EQ(GetTransformedBytes(&body), 5 * sizeof(TransformedVertex));
-  EXPECT_EQ(GetProjectedBytes(&body), 640u);
+  BodyBuilder body;
+  EXPECT_EQ(GetProjectedBytes(body.get()), 400u);  // ten spare pairs of 20-byte screen vertices
+  body.SetVertices({{}, {}, {}, {}, {}});
+  body.AddFace({0, 1, 2});
+  body.AddFace({2, 3, 4});
+  EXPECT_EQ(GetTransformedBytes(body.get()), 5 * sizeof(TransformedVertex));
+  EXPECT_EQ(GetProjectedBytes(body.get()), 640u);
   EXPECT_EQ(sizeof(ScreenVertex), 20u);
+}
+
+// A face widened after loading leaves the body's stored index count behind; the pool is
+// sized from the faces, so the draw's screen vertices still fit.
+TEST(VertexPoolSizes, ProjectedBytesFollowAWidenedFace) {
+  BodyBuilder body;
+  body.SetVertices({{}, {}, {}, {}, {}});
+  body.AddFace({0, 1, 2});
+  body.FaceAt(0).vertexCount = 5;
+  EXPECT_EQ(GetProjectedBytes(body.get()), 2 * sizeof(ScreenVertex) * (5 + 10));
 }
 
 class PreDrawHooks : public ::testing::Test {

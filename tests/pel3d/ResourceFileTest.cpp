@@ -8,11 +8,12 @@
 
 #include "EngineFileFixture.h"
 #include "enginefiles/ResourceFileWriter.h"
-#include "pel3d/CmapDirectory.h"
-#include "pel3d/ColourMap.h"
-#include "pel3d/GeomDirectory.h"
-#include "pel3d/ResourceFileFormat.h"
-#include "pel3d/ResourceGroup.h"
+#include "pel3d/EngineStart.h"
+#include "pel3d/files/CmapDirectory.h"
+#include "pel3d/files/ColourMap.h"
+#include "pel3d/files/GeomDirectory.h"
+#include "pel3d/files/ResourceFileFormat.h"
+#include "pel3d/files/ResourceGroup.h"
 
 namespace {
 
@@ -167,6 +168,17 @@ TEST_F(ResourceFile, BodyGroupsAreFoundByNameAndBodiesById) {
   }
 }
 
+// Starting the engine again closes the file it had open, with its directory arena, rather
+// than forgetting the handle.
+TEST_F(ResourceFile, InitEngineClosesTheOpenFile) {
+  const int arenas = ArenaCount();
+  ASSERT_EQ(ReadChunkDirectory(WriteSample()), 1);
+  EXPECT_EQ(ArenaCount(), arenas + 1);
+  InitEngine();
+  EXPECT_EQ(GetOpenResourceFileName(), "");
+  EXPECT_EQ(ArenaCount(), arenas);
+}
+
 TEST_F(ResourceFile, ASecondLoadFromTheSameFileReadsNothingAgain) {
   std::string first = WriteSample("geo/PEL3D1.ZEF");
   std::string second = WriteSample("geo/PEL3D2.ZEF");
@@ -268,7 +280,7 @@ TEST_P(DamagedResourceFile, FailsWithCode2AndLeaksNothing) {
   } else {
     EXPECT_EQ(LookUpBodyGroup(path, kGroupBodies, "PEL3D1", 0, &location), 0);
   }
-  EXPECT_EQ(GetLastResourceError(), kErrorShortRead);
+  EXPECT_EQ(GetLastResourceError(), kErrorBadContent);
   EXPECT_EQ(GetLoadedGroupCount(), 0);
   EXPECT_EQ(ArenaCount(), mArenasBefore + 1);  // only the open file's directory
 }
@@ -306,7 +318,7 @@ TEST_F(ResourceFile, ATruncatedFileFailsWithCode2) {
     bool fails = cut < cmap ? !LookUpBodyGroup(path, kGroupBodies, "PEL3D1", 0, &location)
                             : !LoadResourceGroup(path, kGroupColourMap, kSeventeen);
     EXPECT_TRUE(fails);
-    EXPECT_EQ(GetLastResourceError(), kErrorShortRead);
+    EXPECT_EQ(GetLastResourceError(), kErrorBadContent);
     EXPECT_EQ(ArenaCount(), mArenasBefore + 1);
   }
 }
@@ -315,7 +327,7 @@ TEST_F(ResourceFile, AChunkDirectoryThatCameShortIsReadAgainFromTheSameFile) {
   WriteSample();
   std::string path = WriteFile("geo/PEL3D1.ZEF", std::vector<uint8_t>(mBytes.begin(), mBytes.begin() + 14));
   EXPECT_EQ(LoadResourceGroup(path, kGroupColourMap, "CMAP"), nullptr);
-  EXPECT_EQ(GetLastResourceError(), kErrorShortRead);
+  EXPECT_EQ(GetLastResourceError(), kErrorBadContent);
   // Rewritten in place, the file the engine holds open is whole again.
   WriteFile("geo/PEL3D1.ZEF", mBytes);
   EXPECT_NE(LoadResourceGroup(path, kGroupColourMap, "CMAP"), nullptr);

@@ -5,13 +5,13 @@
 
 #include "BodyFileFixture.h"
 #include "enginefiles/BitmapFileWriter.h"
-#include "pel3d/Bitmap.h"
-#include "pel3d/BitmapTable.h"
-#include "pel3d/BodyGroup.h"
-#include "pel3d/EngineError.h"
-#include "pel3d/TexCoordScaling.h"
-#include "pel3d/TextureColourTable.h"
-#include "pel3d/TiledTexture.h"
+#include "pel3d/files/Bitmap.h"
+#include "pel3d/files/BitmapTable.h"
+#include "pel3d/bodies/BodyGroup.h"
+#include "pel3d/files/EngineError.h"
+#include "pel3d/bodies/TexCoordScaling.h"
+#include "pel3d/bodies/TextureColourTable.h"
+#include "pel3d/files/TiledTexture.h"
 
 namespace {
 
@@ -165,6 +165,26 @@ TEST_F(Textures, NoTableGivesError4AndAFreedGroupIsForgotten) {
   EXPECT_EQ(GetTextureColour(0), 9u);
   FreeResourceGroup(mBitmaps);
   EXPECT_EQ(GetTextureColour(0), 0u);
+}
+
+// Only tile records make a tile set: a bitmap whose file flags carry the tile-set bit is
+// counted as an ordinary bitmap. A group of bodies has no bitmaps to count.
+TEST_F(Textures, ColourTableTakesTileSetsByTheirRecordsAndRefusesOtherGroups) {
+  BitmapFileWriter writer;
+  writer.AddBitmap(2, 2, std::vector<uint8_t>(4, 77), kBitmapTileSet);
+  ResourceGroup* flagged = LoadResourceGroup(WriteFile("bmp/FLAGGED.BMP", writer.Build()), kGroupBitmaps);
+  ASSERT_NE(flagged, nullptr);
+  ASSERT_EQ(BuildTextureColourTable(flagged, 1), 0);
+  EXPECT_EQ(GetTextureColour(0), 77u);
+
+  ResourceGroup* bodies = LoadBodies({TexturedBody({{1, 0x2}})});
+  ASSERT_NE(bodies, nullptr);
+  SetLastResourceError(kErrorNone);
+  EXPECT_EQ(BuildTextureColourTable(bodies, 1), 1);
+  EXPECT_EQ(GetLastResourceError(), kErrorNotAGroup);
+  EXPECT_EQ(GetTextureColour(0), 77u) << "the current table stays";
+  FreeResourceGroup(bodies);
+  FreeResourceGroup(flagged);
 }
 
 }  // namespace

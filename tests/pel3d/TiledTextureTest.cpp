@@ -7,11 +7,11 @@
 
 #include "EngineFileFixture.h"
 #include "enginefiles/BitmapFileWriter.h"
-#include "pel3d/Bitmap.h"
-#include "pel3d/BitmapTable.h"
-#include "pel3d/ResourceFileFormat.h"
-#include "pel3d/ResourceGroup.h"
-#include "pel3d/TiledTexture.h"
+#include "pel3d/files/Bitmap.h"
+#include "pel3d/files/BitmapTable.h"
+#include "pel3d/files/ResourceFileFormat.h"
+#include "pel3d/files/ResourceGroup.h"
+#include "pel3d/files/TiledTexture.h"
 
 namespace {
 
@@ -225,7 +225,7 @@ TEST_P(BadTiledFiles, FailWithCode2AndTakeNoMemory) {
   std::string path = WriteTiledFile("TILED1.BMP", GetParam().bytes());
   uint32_t allocated = gMemoryStatistics.allocated;
   EXPECT_EQ(LoadTiledTexture(path, mGroup, 0x1F1F, 1), 0);
-  EXPECT_EQ(GetLastResourceError(), kErrorShortRead);
+  EXPECT_EQ(GetLastResourceError(), kErrorBadContent);
   EXPECT_EQ(gMemoryStatistics.allocated, allocated);
   ExpectUntouched(1);
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "pel3d/Trigonometry.h"
+#include "pel3d/math/Trigonometry.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "pel3d/VectorMath.h"
+#include "pel3d/math/VectorMath.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "Drovane/Arena.h"
-#include "pel3d/EngineError.h"
-#include "pel3d/ScreenVertex.h"
-#include "pel3d/VertexPool.h"
+#include "pel3d/files/EngineError.h"
+#include "pel3d/bodies/ScreenVertex.h"
+#include "pel3d/bodies/VertexPool.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "pel3d/EngineStart.h"
-#include "pel3d/Projection.h"
-#include "pel3d/VectorMath.h"
-#include "pel3d/View.h"
-#include "pel3d/ViewFrameBuffer.h"
+#include "pel3d/math/Projection.h"
+#include "pel3d/math/VectorMath.h"
+#include "pel3d/math/View.h"
+#include "pel3d/math/ViewFrameBuffer.h"
 
 namespace {
 

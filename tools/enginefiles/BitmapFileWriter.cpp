@@ -1,7 +1,7 @@
 #include "enginefiles/BitmapFileWriter.h"
 
 #include "enginefiles/ByteWriter.h"
-#include "pel3d/ResourceFileFormat.h"
+#include "pel3d/files/ResourceFileFormat.h"
 #include "platform/FileHandle.h"
 #include "platform/WholeFile.h"
 

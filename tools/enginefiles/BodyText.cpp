@@ -4,7 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <sstream>
+
+#include "enginefiles/BodyCheck.h"
 
 namespace {
 
@@ -172,6 +175,19 @@ bool ParseNode(LineReader& line, BodyDescription& body) {
   return true;
 }
 
+// The text lines that made a body: its "body" line, and the line of each face and node.
+struct BodyLines {
+  int body = 0;
+  std::vector<int> faces;
+  std::vector<int> nodes;
+
+  int Of(const BodyFault& fault) const {
+    if (fault.part == BodyFault::Part::Face) return faces.at(fault.index);
+    if (fault.part == BodyFault::Part::Node) return nodes.at(fault.index);
+    return body;
+  }
+};
+
 bool ParseLine(const std::string& kind, LineReader& line, std::vector<BodyDescription>& bodies) {
   if (kind == "body") {
     bodies.emplace_back();
@@ -196,25 +212,20 @@ bool ParseLine(const std::string& kind, LineReader& line, std::vector<BodyDescri
   return false;
 }
 
-// Every node a body's children name must exist, and every corner a vertex.
-bool Complete(const BodyDescription& body) {
-  for (const BspNodeRecord& node : body.bspNodes) {
-    if (node.first >= static_cast<int>(body.bspNodes.size()) || node.second >= static_cast<int>(body.bspNodes.size())) {
-      return false;
-    }
-  }
-  for (const FaceDescription& face : body.faces) {
-    for (int32_t corner : face.corners) {
-      if (corner >= static_cast<int32_t>(body.vertices.size())) return false;
-    }
-  }
-  return true;
+// Notes the line of the body, faces and nodes that the line just added.
+void NoteLine(int number, const std::vector<BodyDescription>& bodies, std::vector<BodyLines>& lines) {
+  if (bodies.size() > lines.size()) lines.push_back({number, {}, {}});
+  if (bodies.empty()) return;
+  BodyLines& body = lines.back();
+  body.faces.resize(bodies.back().faces.size(), number);
+  body.nodes.resize(bodies.back().bspNodes.size(), number);
 }
 
 }  // namespace
 
 bool ParseBodyText(const std::string& text, std::vector<BodyDescription>& bodies, std::string& error) {
   std::istringstream lines(text);
+  std::vector<BodyLines> bodyLines;
   std::string raw;
   for (int number = 1; std::getline(lines, raw); ++number) {
     const std::string content = raw.substr(0, raw.find('#'));
@@ -225,13 +236,15 @@ bool ParseBodyText(const std::string& text, std::vector<BodyDescription>& bodies
       error = "line " + std::to_string(number) + ": cannot read \"" + content + "\"";
       return false;
     }
+    NoteLine(number, bodies, bodyLines);
   }
-  for (BodyDescription& body : bodies) {
-    if (!Complete(body)) {
-      error = "body " + std::to_string(body.id) + ": a face or node names what the body does not have";
+  for (size_t i = 0; i < bodies.size(); ++i) {
+    BodyDescription& body = bodies[i];
+    body.bspRoot = body.bspNodes.empty() ? -1 : 0;
+    if (const std::optional<BodyFault> fault = CheckBody(body)) {
+      error = "line " + std::to_string(bodyLines[i].Of(*fault)) + ": " + DescribeBodyFault(body, *fault);
       return false;
     }
-    body.bspRoot = body.bspNodes.empty() ? -1 : 0;
   }
   return true;
 }

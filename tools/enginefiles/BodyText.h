@@ -18,5 +18,6 @@
 //   node FACE A B C D FIRST SECOND                      FIRST, SECOND: a later node or -
 //
 // A body with "bsp" carries a tree whose root is its node 0 (empty without nodes).
-// false with a message naming the line when the text is not of this form.
+// false with a message naming the line when the text is not of this form, or describes a
+// body the engine would refuse (CheckBody).
 bool ParseBodyText(const std::string& text, std::vector<BodyDescription>& bodies, std::string& error);

@@ -1,8 +1,13 @@
 #include "enginefiles/BodyWriter.h"
 
+#include <algorithm>
+#include <optional>
+
+#include "enginefiles/BodyCheck.h"
 #include "enginefiles/ByteWriter.h"
 #include "enginefiles/ResourceFileWriter.h"
-#include "pel3d/BodyFileFormat.h"
+#include "pel3d/bodies/BodyFileFormat.h"
+#include "pel3d/bodies/BodyRegistry.h"
 
 namespace {
 
@@ -57,12 +62,6 @@ void WriteBspNode(ByteWriter& out, const BodyDescription& body, int node) {
   WriteBspNode(out, body, record.second);
 }
 
-int CountReached(const BodyDescription& body, int node) {
-  if (node < 0) return 0;
-  const BspNodeRecord& record = body.bspNodes.at(static_cast<size_t>(node));
-  return 1 + CountReached(body, record.first) + CountReached(body, record.second);
-}
-
 FaceDescription MakeFace(std::vector<int32_t> corners, uint32_t flags, uint32_t colour, uint8_t type) {
   FaceDescription face;
   face.corners = std::move(corners);
@@ -70,6 +69,13 @@ FaceDescription MakeFace(std::vector<int32_t> corners, uint32_t flags, uint32_t 
   face.colour = colour;
   face.type = type;
   return face;
+}
+
+// False with the fault's description when the loader would refuse the body.
+bool CheckedBody(const BodyDescription& body, std::string& error) {
+  const std::optional<BodyFault> fault = CheckBody(body);
+  if (fault) error = DescribeBodyFault(body, *fault);
+  return !fault;
 }
 
 }  // namespace
@@ -105,7 +111,7 @@ std::vector<uint8_t> WriteBody(const BodyDescription& body) {
   for (const FaceDescription& face : body.faces) WriteFace(out, face);
   if (body.hasBsp) {
     Zeros(out, kBspNodeCountOffset);
-    I16(out, CountReached(body, body.bspRoot));
+    I16(out, static_cast<int32_t>(CountBspNodes(body)));
     WriteBspNode(out, body, body.bspRoot);
   }
   return out.Result();
@@ -114,7 +120,7 @@ std::vector<uint8_t> WriteBody(const BodyDescription& body) {
 GroupCounts CountBodies(const std::vector<BodyDescription>& bodies) {
   GroupCounts counts;
   for (const BodyDescription& body : bodies) {
-    if (body.hasBsp) counts.values[kCountBspNodes] += static_cast<uint32_t>(CountReached(body, body.bspRoot));
+    if (body.hasBsp) counts.values[kCountBspNodes] += static_cast<uint32_t>(CountBspNodes(body));
     for (const FaceDescription& face : body.faces) counts.values[kCountIndices] += static_cast<uint32_t>(face.corners.size());
     counts.values[kCountFaces] += static_cast<uint32_t>(body.faces.size());
     counts.values[kCountVertices] += static_cast<uint32_t>(body.vertices.size());
@@ -122,15 +128,46 @@ GroupCounts CountBodies(const std::vector<BodyDescription>& bodies) {
   return counts;
 }
 
-bool AddBodyGroup(ResourceFileWriter& writer, const std::string& name, const std::vector<BodyDescription>& bodies) {
+uint64_t CountBspNodes(const BodyDescription& body) {
+  // A node named by two parents is written twice; counted from the last node back, each
+  // subtree is counted once, and the sums stop growing long before they could overflow.
+  constexpr uint64_t kEnough = uint64_t{1} << 40;
+  std::vector<uint64_t> reached(body.bspNodes.size(), 0);
+  const auto count = [&](int node) {
+    return node >= 0 && static_cast<size_t>(node) < reached.size() ? reached[static_cast<size_t>(node)] : 0;
+  };
+  for (size_t i = reached.size(); i-- > 0;) {
+    const BspNodeRecord& node = body.bspNodes[i];
+    reached[i] = std::min(kEnough, 1 + count(node.first) + count(node.second));
+  }
+  return count(body.bspRoot);
+}
+
+bool AddBodyGroup(ResourceFileWriter& writer, const std::string& name, const std::vector<BodyDescription>& bodies,
+                  std::string& error) {
+  if (name.size() > kGroupNameSize) {
+    error = "group name \"" + name + "\" is " + std::to_string(name.size()) + " bytes, at most " +
+            std::to_string(kGroupNameSize);
+    return false;
+  }
+  if (bodies.size() > static_cast<size_t>(kBodyRegistryCapacity)) {
+    error = "group " + name + " has " + std::to_string(bodies.size()) + " bodies, the engine registers at most " +
+            std::to_string(kBodyRegistryCapacity);
+    return false;
+  }
   std::vector<uint8_t> bytes;
   for (const BodyDescription& body : bodies) {
+    if (!CheckedBody(body, error)) return false;
     const std::vector<uint8_t> one = WriteBody(body);
     bytes.insert(bytes.end(), one.begin(), one.end());
   }
   return writer.AddNamedGroup(name, static_cast<uint32_t>(bodies.size()), CountBodies(bodies), bytes);
 }
 
-void AddIdBodies(ResourceFileWriter& writer, const std::vector<BodyDescription>& bodies) {
+bool AddIdBodies(ResourceFileWriter& writer, const std::vector<BodyDescription>& bodies, std::string& error) {
+  for (const BodyDescription& body : bodies) {
+    if (!CheckedBody(body, error)) return false;
+  }
   for (const BodyDescription& body : bodies) writer.AddIdBody(body.id, CountBodies({body}), WriteBody(body));
+  return true;
 }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "pel3d/ResourceFileFormat.h"
-#include "pel3d/Vec3.h"
+#include "pel3d/files/ResourceFileFormat.h"
+#include "pel3d/math/Vec3.h"
 
 class ResourceFileWriter;
 
@@ -53,11 +53,17 @@ FaceDescription LineFace(int32_t from, int32_t to, uint32_t colour);
 // Line faces joining each vertex of the list to the next.
 std::vector<FaceDescription> PolylineFaces(const std::vector<int32_t>& vertices, uint32_t colour);
 
-// The body in the file's format.
+// The body in the file's format, written as it stands (tests write damaged bodies with it;
+// CheckBody tells whether the loader takes it).
 std::vector<uint8_t> WriteBody(const BodyDescription& body);
+// The nodes the body's tree writes: those reached from bspRoot, a node reached twice twice.
+uint64_t CountBspNodes(const BodyDescription& body);
 // The seven counts that size a group's memory block: BSP nodes, corners, faces and vertices.
 GroupCounts CountBodies(const std::vector<BodyDescription>& bodies);
 
-// Adds the bodies as a named group, or each body as an id record of its own id.
-bool AddBodyGroup(ResourceFileWriter& writer, const std::string& name, const std::vector<BodyDescription>& bodies);
-void AddIdBodies(ResourceFileWriter& writer, const std::vector<BodyDescription>& bodies);
+// Adds the bodies as a named group, or each body as an id record of its own id. False, with
+// the reason in error and nothing added, when the loader would refuse a body, the name is
+// longer than a record holds, or the group has more bodies than the engine registers.
+bool AddBodyGroup(ResourceFileWriter& writer, const std::string& name, const std::vector<BodyDescription>& bodies,
+                  std::string& error);
+bool AddIdBodies(ResourceFileWriter& writer, const std::vector<BodyDescription>& bodies, std::string& error);

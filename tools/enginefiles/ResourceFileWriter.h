@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "pel3d/ResourceFileFormat.h"
+#include "pel3d/files/ResourceFileFormat.h"
 
 class ByteWriter;
 

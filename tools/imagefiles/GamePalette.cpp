@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "pel3d/ColourRamps.h"
+#include "pel3d/bodies/ColourRamps.h"
 
 using platform::Rgb;
 
