@@ -7,6 +7,7 @@
 #include "Drovane/ErrorReport.h"
 #include "Drovane/MainWindow.h"
 #include "Drovane/ProgramEntry.h"
+#include "pel3d/draw/DrawSettings.h"
 #include "platform/Display.h"
 #include "platform/MessageQueue.h"
 #include "platform/Process.h"
@@ -80,6 +81,8 @@ uint32_t CGameApp::Startup() {
     gpDebugConsole->Hide();
   }
   ChooseDisplayConfiguration();
+  SetObjectTextures(mOptionWords[0]);
+  SetTerrainTextures(mOptionWords[1]);
   CreateApplicationArenas();
   TweakRegisterMessage();
   RegisterDebugCommand(&TheTweakCommand());
