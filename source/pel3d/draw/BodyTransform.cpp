@@ -6,8 +6,10 @@ bool CanTransform(const Body& body) {
   const VertexPool* pool = body.vertexPool;
   if (!pool || !body.vertices || body.vertexCount <= 0) return false;
   if (!pool->transformedCursor || !pool->projectedCursor) return false;
-  const auto room = reinterpret_cast<const TransformedVertex*>(pool->projectedBase) - pool->transformedCursor;
-  return body.vertexCount <= room;
+  // Counted in bytes: the projected base need not lie a whole number of vertices on.
+  const auto start = reinterpret_cast<uintptr_t>(pool->transformedCursor);
+  const auto end = reinterpret_cast<uintptr_t>(pool->projectedBase);
+  return end >= start && static_cast<uintptr_t>(body.vertexCount) <= (end - start) / sizeof(TransformedVertex);
 }
 
 }  // namespace

@@ -11,6 +11,11 @@ struct VertexOutput {
   ScreenVertex* end = nullptr;
 
   // The next free screen vertex, taken; null when the room is used up.
-  ScreenVertex* Take() { return next < end ? next++ : nullptr; }
-  int64_t Room() const { return end - next; }
+  ScreenVertex* Take() { return Room() > 0 ? next++ : nullptr; }
+  // Whole screen vertices left. Counted in bytes: a pool's end need not lie a whole number
+  // of vertices from its start.
+  int64_t Room() const {
+    const auto bytes = reinterpret_cast<uintptr_t>(end) - reinterpret_cast<uintptr_t>(next);
+    return next < end ? static_cast<int64_t>(bytes / sizeof(ScreenVertex)) : 0;
+  }
 };
