@@ -97,7 +97,9 @@ uint32_t GridArenaSize() {
   const auto c = static_cast<std::size_t>(n.corners);
   const auto t = static_cast<std::size_t>(n.triangles);
   const auto l = static_cast<std::size_t>(n.cellList);
-  return Rounded(c * sizeof(TransformedVertex)) + Rounded(3 * t * sizeof(ScreenVertex)) + Rounded(c * sizeof(Vec3)) +
+  // The arena moves on to a new block when an allocation would end exactly at the block's
+  // end, so the first block has one alignment step to spare.
+  return kArenaAlignment + Rounded(c * sizeof(TransformedVertex)) + Rounded(3 * t * sizeof(ScreenVertex)) + Rounded(c * sizeof(Vec3)) +
          Rounded(t * sizeof(GroundTriangle*)) + Rounded(t * sizeof(GroundTriangle)) +
          Rounded(c * sizeof(TransformedVertex*)) + Rounded(c) + 2 * Rounded(l * sizeof(DrawCell*));
 }
