@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                       GroundTypeCase{"FirstDecidingCornerIsFar", {900, 100, 100}, kGroundFar, 3},
                       GroundTypeCase{"Middle", {300, 400, 500}, kGroundMiddle, 3},
                       GroundTypeCase{"NearClipped", {2, 200, 200}, kGroundNear, 4},
-                      GroundTypeCase{"FarClipped", {500, 1200, 1200}, kGroundFar, 4},
+                      GroundTypeCase{"FarClipped", {500, 1200, 1200}, kGroundFar, 3},
                       GroundTypeCase{"BehindNotDrawn", {1, 2, 3}, kGroundMiddle, 0},
                       GroundTypeCase{"BeyondNotDrawn", {1000, 1100, 1200}, kGroundMiddle, 0}),
     CaseName<GroundTypeCase>);
