@@ -17,6 +17,7 @@
 #include "game/P3Tweak.h"
 #include "game/P3WorldLoading.h"
 #include "platform/WrittenFiles.h"
+#include "pel3d/draw/DrawSettings.h"
 #include "shell/GameApp.h"
 #include "support/TempFolder.h"
 
@@ -82,7 +83,17 @@ TEST_F(GameAppTest, ConstructionState) {
   EXPECT_EQ(app->mCurrentMode, (DisplayRecord{640, 480, 8}));
   EXPECT_EQ(app->mModeStack, std::vector<int32_t>{kModeStartup});
   EXPECT_EQ(app->mRedraw, 0);
+  EXPECT_EQ(app->mOptionWords, (std::array<int32_t, 4>{1, 1, 1, 1}));
   EXPECT_EQ(gpGameApp, app.get());
+}
+
+TEST_F(GameAppTest, StartupHandsTheFirstTwoOptionsToTheEngine) {
+  const DrawSettings saved = gDrawSettings;
+  app->mOptionWords = {0, 1, 0, 0};
+  app->Startup();
+  EXPECT_EQ(gDrawSettings.objectTextures, 0);
+  EXPECT_EQ(gDrawSettings.terrainTextures, 1);
+  gDrawSettings = saved;
 }
 
 TEST_F(GameAppTest, StartupWritesTheFirstConsoleLineAndShowsTheConsoleOnlyWhenAsked) {
