@@ -116,10 +116,12 @@ TEST_F(FaceProcessingTest, CrossingLeftAndTopIsClippedLeftThenTop) {
   }
 }
 
-std::vector<Vec3> Circle(int count, double radius, double depth, double tilt) {
+// A regular polygon facing the camera, tilted in depth by the sine of the angle; corner 0
+// at the phase angle.
+std::vector<Vec3> Circle(int count, double radius, double depth, double tilt, double phase = 0) {
   std::vector<Vec3> vertices;
   for (int i = 0; i < count; ++i) {
-    const double angle = 2 * std::numbers::pi * i / count;
+    const double angle = 2 * std::numbers::pi * i / count + phase;
     vertices.push_back({Fix(radius * std::cos(angle)), Fix(radius * std::sin(angle)),
                         Fix(depth + tilt * std::sin(angle))});
   }
@@ -139,6 +141,17 @@ TEST_F(FaceProcessingTest, FacesUpTo128VerticesAreClippedWithinTheBuffers) {
   const Face& corner = OneFace(Circle(100, 5.0, 10.0, 0.0));
   EXPECT_GT(corner.screenVertexCount, 50);
   EXPECT_TRUE(InsideClip(corner));
+}
+
+TEST_F(FaceProcessingTest, ClipResultBeyondTheBuffersIsDropped) {
+  // A regular polygon whose leftmost corner alone pokes past the left edge gains one
+  // vertex from the clip: 127 corners fit the buffers as 128, 128 corners would need 129.
+  for (const auto& [corners, expected] : {std::pair{127, 128}, std::pair{128, 0}}) {
+    std::vector<Vec3> vertices = Circle(corners, 5.0, 10.0, 0.0, std::numbers::pi);
+    for (Vec3& vertex : vertices) vertex.x += Fix(-5.003);
+    const Face& face = OneFace(vertices);
+    EXPECT_EQ(face.screenVertexCount, expected) << corners;
+  }
 }
 
 TEST_F(FaceProcessingTest, LineFaceCrossingTheNearPlaneGivesTwoVertices) {

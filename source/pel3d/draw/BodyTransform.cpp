@@ -43,3 +43,10 @@ bool HasValidCorners(const Body& body, const Face& face) {
 FaceCorners CornersOf(const Face& face, TransformedVertex* transformed) {
   return {transformed, face.indices, face.texCoords, face.vertexCount};
 }
+
+bool StartFace(const Body& body, Face& face, const VertexOutput& out) {
+  face.firstScreenVertex = out.next;
+  face.screenVertexCount = 0;
+  if (!(face.flags & kFaceProcessed) || (face.flags & kFaceSwitchedOff)) return false;
+  return HasValidCorners(body, face);
+}

@@ -28,3 +28,7 @@ VertexOutput ProjectedOutput(const Body& body);
 bool HasValidCorners(const Body& body, const Face& face);
 
 FaceCorners CornersOf(const Face& face, TransformedVertex* transformed);
+
+// Starts the face's screen vertices at out's position with a count of 0; true when the
+// face is processed, not switched off and has valid corners, so it is to be drawn.
+bool StartFace(const Body& body, Face& face, const VertexOutput& out);

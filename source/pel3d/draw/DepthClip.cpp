@@ -1,14 +1,11 @@
 #include "pel3d/draw/DepthClip.h"
 
+#include "pel3d/draw/FixedLerp.h"
+
 namespace {
 
 bool Inside(const TransformedVertex& v, ClipSide side, Fixedpoint depth) {
   return side == ClipSide::kNear ? v.z > depth : v.z < depth;
-}
-
-// a + (b - a) x t, t in 16.16 from a toward b.
-Fixedpoint Lerp(Fixedpoint a, Fixedpoint b, Fixedpoint t) {
-  return wrap32::Add(a, wrap32::Low((int64_t{b} - a) * t >> 16));
 }
 
 // The point where the edge from previous to current meets the clip depth, measured from
@@ -18,9 +15,9 @@ bool EmitCrossing(const TransformedVertex& previous, const TexCoord& previousTex
   ScreenVertex* screen = out.Take();
   if (!screen) return false;
   const Fixedpoint t = wrap32::Low((int64_t{current.z} - depth) * 65536 / (int64_t{current.z} - previous.z));
-  *screen = ProjectViewPoint(Lerp(current.x, previous.x, t), Lerp(current.y, previous.y, t), depth);
-  screen->u = Lerp(currentTex.u, previousTex.u, t);
-  screen->v = Lerp(currentTex.v, previousTex.v, t);
+  *screen = ProjectViewPoint(FixLerp(current.x, previous.x, t), FixLerp(current.y, previous.y, t), depth);
+  screen->u = FixLerp(currentTex.u, previousTex.u, t);
+  screen->v = FixLerp(currentTex.v, previousTex.v, t);
   return true;
 }
 
@@ -58,4 +55,18 @@ int32_t ClipAtDepth(const FaceCorners& corners, ClipSide side, Fixedpoint depth,
     }
   }
   return written;
+}
+
+DepthClipped ClipAndProjectFace(const FaceCorners& corners, Fixedpoint far, bool line, VertexOutput& out) {
+  const DepthTest nearTest = TestDepth(corners, ClipSide::kNear, kNearClipDepth);
+  if (!nearTest.anyInside) return {};
+  if (nearTest.anyOutside) {
+    return {ClipAtDepth(corners, ClipSide::kNear, kNearClipDepth, line, out), DepthCut::kNear};
+  }
+  if (far != 0) {
+    const DepthTest farTest = TestDepth(corners, ClipSide::kFar, far);
+    if (!farTest.anyInside) return {};
+    if (farTest.anyOutside) return {ClipAtDepth(corners, ClipSide::kFar, far, line, out), DepthCut::kFar};
+  }
+  return {ProjectCorners(corners, out), DepthCut::kNone};
 }

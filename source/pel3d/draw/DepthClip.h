@@ -23,3 +23,17 @@ DepthTest TestDepth(const FaceCorners& corners, ClipSide side, Fixedpoint depth)
 // output filled up.
 int32_t ClipAtDepth(const FaceCorners& corners, ClipSide side, Fixedpoint depth, bool line,
                     VertexOutput& out);
+
+// Which plane cut a face on its way to the screen.
+enum class DepthCut { kNone, kNear, kFar };
+
+struct DepthClipped {
+  int32_t written = 0;  // screen vertices; 0 when nothing is left, -1 when out filled up
+  DepthCut cut = DepthCut::kNone;
+};
+
+// The face's screen vertices: dropped when no corner lies in front of the near plane,
+// near-clipped when some do not, else (with a far distance other than 0) dropped or
+// far-clipped likewise, else projected whole. A face cut by the near plane is not
+// far-clipped.
+DepthClipped ClipAndProjectFace(const FaceCorners& corners, Fixedpoint far, bool line, VertexOutput& out);

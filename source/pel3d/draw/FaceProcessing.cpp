@@ -29,34 +29,16 @@ int32_t ProjectPoint(const Body& body, const Face& face, const FaceCorners& corn
   return ProjectPointFace(body, face, corner, out);
 }
 
-// The face's screen vertices after the near and far planes; 0 when nothing is left,
-// -1 when the output filled up.
-int32_t ClipAndProject(const Face& face, const FaceCorners& corners, VertexOutput& out) {
-  const bool line = IsLineFace(face);
-  const DepthTest nearTest = TestDepth(corners, ClipSide::kNear, kNearClipDepth);
-  if (!nearTest.anyInside) return 0;
-  if (nearTest.anyOutside) return ClipAtDepth(corners, ClipSide::kNear, kNearClipDepth, line, out);
-  const Fixedpoint far = gView.farClip;
-  if (far != 0 && !(face.flags & kFaceNoFarClip)) {
-    const DepthTest farTest = TestDepth(corners, ClipSide::kFar, far);
-    if (!farTest.anyInside) return 0;
-    if (farTest.anyOutside) return ClipAtDepth(corners, ClipSide::kFar, far, line, out);
-  }
-  return ProjectCorners(corners, out);
-}
-
 void ProcessFace(const Body& body, Face& face, TransformedVertex* transformed, const Vec3& camera, VertexOutput& out) {
-  face.firstScreenVertex = out.next;
-  face.screenVertexCount = 0;
-  if (!(face.flags & kFaceProcessed) || (face.flags & kFaceSwitchedOff)) return;
-  if (!HasValidCorners(body, face)) return;
+  if (!StartFace(body, face, out)) return;
   const FaceCorners corners = CornersOf(face, transformed);
   int32_t written = 0;
   if (face.flags & kFacePoint) {
     written = ProjectPoint(body, face, corners, out);
   } else {
     if (!IsLineFace(face) && !FaceFacesCamera(face, camera)) return;
-    written = ClipAndProject(face, corners, out);
+    const Fixedpoint far = (face.flags & kFaceNoFarClip) ? 0 : gView.farClip;
+    written = ClipAndProjectFace(corners, far, IsLineFace(face), out).written;
   }
   face.screenVertexCount = written > 0 ? written : 0;
   AddFaceToPolygonList(face, out);

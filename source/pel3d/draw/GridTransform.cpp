@@ -78,23 +78,19 @@ int32_t GroundTypeOf(const FaceCorners& corners) {
 // The triangle's screen vertices before screen clipping and its ground type; 0 when it is
 // not drawn.
 int32_t ProjectTriangle(GroundTriangle& triangle, const FaceCorners& corners, VertexOutput& out) {
-  const DepthTest nearTest = TestDepth(corners, ClipSide::kNear, kNearClipDepth);
-  if (!nearTest.anyInside) return 0;
-  if (nearTest.anyOutside) {
-    triangle.groundType = kGroundNear;
-    return ClipAtDepth(corners, ClipSide::kNear, kNearClipDepth, false, out);
-  }
-  const Fixedpoint far = gView.farClip;
-  if (far != 0) {
-    const DepthTest farTest = TestDepth(corners, ClipSide::kFar, far);
-    if (!farTest.anyInside) return 0;
-    if (farTest.anyOutside) {
+  const DepthClipped clipped = ClipAndProjectFace(corners, gView.farClip, false, out);
+  switch (clipped.cut) {
+    case DepthCut::kNear:
+      triangle.groundType = kGroundNear;
+      break;
+    case DepthCut::kFar:
       triangle.groundType = kGroundFar;
-      return ClipAtDepth(corners, ClipSide::kFar, far, false, out);
-    }
+      break;
+    case DepthCut::kNone:
+      if (clipped.written > 0) triangle.groundType = GroundTypeOf(corners);
+      break;
   }
-  triangle.groundType = GroundTypeOf(corners);
-  return ProjectCorners(corners, out);
+  return clipped.written;
 }
 
 // Step 2: depth clipping, ground type and projection.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "pel3d/draw/FixedLerp.h"
+
 namespace {
 
 using ClipBuffer = std::array<ScreenVertex, kClipBufferCapacity>;
@@ -24,10 +26,6 @@ bool Inside(const ScreenVertex& v, const ClipEdge& edge) {
   return edge.minimum ? c >= edge.value : c <= edge.value;
 }
 
-Fixedpoint Lerp(Fixedpoint from, Fixedpoint to, Fixedpoint t) {
-  return wrap32::Add(from, wrap32::Low((int64_t{to} - from) * t >> 16));
-}
-
 // The point of the segment from p (inside) or to p where it meets the edge.
 ScreenVertex Crossing(const ScreenVertex& p, const ScreenVertex& c, const ClipEdge& edge, bool linear) {
   const int64_t pc = Coordinate(p, edge.vertical);
@@ -35,19 +33,19 @@ ScreenVertex Crossing(const ScreenVertex& p, const ScreenVertex& c, const ClipEd
   ScreenVertex i;
   if (edge.vertical) {
     i.x = edge.value;
-    i.y = Lerp(p.y, c.y, t);
+    i.y = FixLerp(p.y, c.y, t);
   } else {
     i.y = edge.value;
-    i.x = Lerp(p.x, c.x, t);
+    i.x = FixLerp(p.x, c.x, t);
   }
   Fixedpoint tz = t;
   if (!linear && (t & 0xFFFE) != 0) {
-    const Fixedpoint zc = Lerp(c.z, p.z, t);
+    const Fixedpoint zc = FixLerp(c.z, p.z, t);
     if (zc != 0) tz = wrap32::Low(int64_t{p.z} * t / zc);
   }
-  i.z = Lerp(p.z, c.z, tz);
-  i.u = Lerp(p.u, c.u, tz);
-  i.v = Lerp(p.v, c.v, tz);
+  i.z = FixLerp(p.z, c.z, tz);
+  i.u = FixLerp(p.u, c.u, tz);
+  i.v = FixLerp(p.v, c.v, tz);
   return i;
 }
 

@@ -19,32 +19,14 @@ int32_t ProjectSprite(const Body& body, const Face& face, const FaceCorners& cor
   return ProjectPointFace(body, face, corner, out);
 }
 
-// The face's screen vertices after the near plane or else the far plane; 0 when nothing
-// is left, -1 when the output filled up.
-int32_t ClipAndProject(const FaceCorners& corners, VertexOutput& out) {
-  const DepthTest nearTest = TestDepth(corners, ClipSide::kNear, kNearClipDepth);
-  if (!nearTest.anyInside) return 0;
-  if (nearTest.anyOutside) return ClipAtDepth(corners, ClipSide::kNear, kNearClipDepth, false, out);
-  const Fixedpoint far = gView.farClip;
-  if (far != 0) {
-    const DepthTest farTest = TestDepth(corners, ClipSide::kFar, far);
-    if (!farTest.anyInside) return 0;
-    if (farTest.anyOutside) return ClipAtDepth(corners, ClipSide::kFar, far, false, out);
-  }
-  return ProjectCorners(corners, out);
-}
-
 void ProcessFace(const Body& body, Face& face, TransformedVertex* transformed, VertexOutput& out) {
-  face.firstScreenVertex = out.next;
-  face.screenVertexCount = 0;
-  if (!(face.flags & kFaceProcessed) || (face.flags & kFaceSwitchedOff)) return;
-  if (!HasValidCorners(body, face)) return;
+  if (!StartFace(body, face, out)) return;
   const FaceCorners corners = CornersOf(face, transformed);
   if (face.flags & kFacePoint) {
     face.screenVertexCount = std::max(ProjectSprite(body, face, corners, out), 0);
     return;
   }
-  const int32_t written = ClipAndProject(corners, out);
+  const int32_t written = ClipAndProjectFace(corners, gView.farClip, false, out).written;
   if (written <= 0) return;
   face.screenVertexCount = written;
   if (ScreenWinding(face.firstScreenVertex, written) < 0) face.screenVertexCount = 0;
