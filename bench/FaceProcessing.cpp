@@ -29,7 +29,7 @@ public:
                      centre.z + (i & 4 ? half : -half)};
     }
     static constexpr std::array<std::array<uint32_t, 4>, 6> kQuads{
-        {{0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4}, {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}}};
+        {{1, 3, 2, 0}, {6, 7, 5, 4}, {4, 5, 1, 0}, {3, 7, 6, 2}, {2, 6, 4, 0}, {5, 7, 3, 1}}};
     body.vertices = vertices.data();
     body.vertexCount = 8;
     body.faceCount = 6;
@@ -74,7 +74,7 @@ void BM_CellOfBodies(benchmark::State& state) {
   std::deque<Box> boxes;
   for (int row = 0; row < side; ++row) {
     for (int column = 0; column < side; ++column) {
-      boxes.emplace_back(Vec3{(column - side / 2) * 12 * kOne, -20 * kOne, (row * 12 + 2) * kOne}, 5 * kOne);
+      boxes.emplace_back(Vec3{(column - side / 2) * 12 * kOne, -4 * kOne, (row * 12 + 2) * kOne}, 5 * kOne);
     }
   }
   VertexPool* pool = CreateVertexPool(8 * sizeof(TransformedVertex), boxes.size() * GetProjectedBytes(&boxes[0].body));
