@@ -64,6 +64,8 @@ struct BspCase {
   std::vector<int> order;  // face numbers
 };
 
+void PrintTo(const BspCase& c, std::ostream* os) { *os << c.name; }
+
 class BspOrderTest : public BodyPolygonListTest, public ::testing::WithParamInterface<BspCase> {};
 
 TEST_P(BspOrderTest, BySideOfThePlane) {

@@ -53,6 +53,8 @@ struct DepthCase {
   std::vector<double> expected;  // depths of the screen vertices; empty when not drawn
 };
 
+void PrintTo(const DepthCase& c, std::ostream* os) { *os << c.name; }
+
 class DepthClipTest : public FaceProcessingTest, public ::testing::WithParamInterface<DepthCase> {};
 
 TEST_P(DepthClipTest, NearAndFarPlanes) {
@@ -217,6 +219,8 @@ struct DepthKeyCase {
   bool unsorted;
 };
 
+void PrintTo(const DepthKeyCase& c, std::ostream* os) { *os << c.name; }
+
 class DepthKeyTest : public FaceProcessingTest, public ::testing::WithParamInterface<DepthKeyCase> {};
 
 TEST_P(DepthKeyTest, KeyAndList) {
@@ -255,6 +259,8 @@ struct CullCase {
   double cameraZ;  // the face's point lies at z = 10
   bool visible;
 };
+
+void PrintTo(const CullCase& c, std::ostream* os) { *os << c.name; }
 
 class BackFaceTest : public ::testing::TestWithParam<CullCase> {};
 

@@ -27,6 +27,8 @@ struct NearCase {
   std::vector<double> expected;
 };
 
+void PrintTo(const NearCase& c, std::ostream* os) { *os << c.name; }
+
 class SingleBodyDepthTest : public SingleBodyPathTest, public ::testing::WithParamInterface<NearCase> {};
 
 TEST_P(SingleBodyDepthTest, NearAndFarPlanes) {

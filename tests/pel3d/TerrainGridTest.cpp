@@ -20,6 +20,8 @@ struct GridSizeCase {
   double half;  // h, the first corner's -x and +z
 };
 
+void PrintTo(const GridSizeCase& c, std::ostream* os) { *os << c.requested << " cells"; }
+
 class GridSizeTest : public ::testing::TestWithParam<GridSizeCase> {};
 
 TEST_P(GridSizeTest, LayOut) {
@@ -135,6 +137,8 @@ struct GroundTypeCase {
   int32_t type;
   int32_t pending;
 };
+
+void PrintTo(const GroundTypeCase& c, std::ostream* os) { *os << c.name; }
 
 class GroundTypeTest : public GridPassTest, public ::testing::WithParamInterface<GroundTypeCase> {};
 
