@@ -14,6 +14,7 @@
 #include "Drovane/ProgramEntry.h"
 #include "Drovane/StringTable.h"
 #include "platform/DataRoots.h"
+#include "pel3d/draw/DrawSettings.h"
 #include "platform/Display.h"
 #include "platform/MessageQueue.h"
 #include "platform/Process.h"
@@ -89,6 +90,8 @@ uint32_t CGameApp::Startup() {
     gpDebugConsole->Hide();
   }
   ChooseDisplayConfiguration();
+  SetObjectTextures(mOptionWords[0]);
+  SetTerrainTextures(mOptionWords[1]);
   InitJoysticks();
   CreateApplicationArenas();
   TweakRegisterMessage();

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -115,6 +116,8 @@ public:
   float mFrameRate = 10.0f;
   int32_t mQuitFlag = 0;
   PrefsFile mPrefs;
+  // Game options; the first two are the engine's object and terrain textures.
+  std::array<int32_t, 4> mOptionWords{1, 1, 1, 1};
 
 private:
   void ChooseDisplayConfiguration();

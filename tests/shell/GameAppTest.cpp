@@ -24,6 +24,7 @@
 #include "platform/Window.h"
 #include "game/P3Tweak.h"
 #include "game/P3WorldLoading.h"
+#include "pel3d/draw/DrawSettings.h"
 #include "shell/GameApp.h"
 #include "support/IsolatedFiles.h"
 #include "support/PrefsFileBytes.h"
@@ -71,7 +72,17 @@ TEST_F(GameAppTest, ConstructionState) {
   EXPECT_EQ(app->mCurrentMode, (DisplayRecord{640, 480, 8}));
   EXPECT_EQ(app->mModeStack, std::vector<int32_t>{kModeStartup});
   EXPECT_EQ(app->mRedraw, 0);
+  EXPECT_EQ(app->mOptionWords, (std::array<int32_t, 4>{1, 1, 1, 1}));
   EXPECT_EQ(gpGameApp, app.get());
+}
+
+TEST_F(GameAppTest, StartupHandsTheFirstTwoOptionsToTheEngine) {
+  const DrawSettings saved = gDrawSettings;
+  app->mOptionWords = {0, 1, 0, 0};
+  app->Startup();
+  EXPECT_EQ(gDrawSettings.objectTextures, 0);
+  EXPECT_EQ(gDrawSettings.terrainTextures, 1);
+  gDrawSettings = saved;
 }
 
 TEST_F(GameAppTest, StartupWritesTheFirstConsoleLineAndShowsTheConsoleOnlyWhenAsked) {
