@@ -18,6 +18,8 @@ public:
   // Arrays are never written, so file and type must be null and 0.
   Array2D(int32_t entrySize, int32_t rows, int32_t columns, const uint8_t* name = nullptr,
           FlatResFile* file = nullptr, uint32_t type = 0);
+  // An empty array, to be made by ReadFromDisk.
+  Array2D() = default;
   ~Array2D();
   Array2D(const Array2D&) = delete;
   Array2D& operator=(const Array2D&) = delete;
@@ -53,7 +55,6 @@ public:
   static int32_t LoadedCount();
 
 private:
-  Array2D() = default;
   void SetName(const uint8_t* name);
   int64_t DimensionsSize() const;
   uint8_t* FirstRow() const;

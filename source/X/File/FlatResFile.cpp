@@ -65,7 +65,8 @@ int16_t FlatResFile::ReadMap(ResMap& map) {
   result = Seek(static_cast<int32_t>(mapOffset + kResMapHeaderSize));
   if (result == 0) result = ReadU16(typesMinusOne);
   if (result != 0) return Fail("map cut short", result);
-  map.typeCount = typesMinusOne + 1;
+  // Sixteen bits: an empty map stores 0xFFFF.
+  map.typeCount = static_cast<uint16_t>(typesMinusOne + 1);
   map.size = mapLength - kResMapBytesStart;
   map.bytesHandle = NewHandle(map.size, 0);
   if (!map.bytesHandle) return MemError();
