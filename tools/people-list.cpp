@@ -77,15 +77,15 @@ void ListResource(FlatResFile& file, uint32_t type, int32_t index) {
   if ((type >> 16) == 0x4152) ListArray(file, type, handle);
 }
 
-int ListFile(const std::string& path) {
+int ListFile(const char* path) {
   FlatResFile file;
-  int16_t result = file.Open(path.c_str());
+  int16_t result = file.Open(platform::ToGamePath(path).c_str());
   if (result != 0) {
-    std::printf("%s: cannot be opened (error %d)\n", path.c_str(), result);
+    std::printf("%s: cannot be opened (error %d)\n", path, result);
     return 1;
   }
   int32_t types = file.CountTypes();
-  std::printf("%s: %d types\n", path.c_str(), types);
+  std::printf("%s: %d types\n", path, types);
   for (int32_t t = 1; t <= types; ++t) {
     uint32_t type = file.GetIndType(t);
     int32_t count = file.CountResources(type);
@@ -105,5 +105,5 @@ int main(int argc, char** argv) {
     return 2;
   }
   SetXAssertHandler(ReportRule);
-  return ListFile(platform::ToGamePath(argv[1]));
+  return ListFile(argv[1]);
 }

@@ -53,6 +53,8 @@ std::vector<uint32_t> PeopleFileWriter::Types() const {
 }
 
 std::vector<uint8_t> PeopleFileWriter::Build() const {
+  // The map must lie past the data, so a file holds at least one resource.
+  if (mResources.empty()) return {};
   std::vector<uint32_t> types = Types();
   BigEndianWriter data;
   BigEndianWriter references;

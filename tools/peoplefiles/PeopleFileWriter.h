@@ -19,7 +19,8 @@ public:
   bool AddArray(const std::string& type, int16_t id, const std::string& name, uint16_t entrySize, uint16_t rows,
                 uint16_t columns, const std::vector<uint8_t>& entries);
 
-  // The file's bytes; empty when the resources outgrow the format's offsets.
+  // The file's bytes; empty when there is no resource or the resources outgrow the
+  // format's offsets.
   std::vector<uint8_t> Build() const;
   // Writes the file at a game path; false when it cannot be built or written.
   bool Save(const std::string& gamePath) const;
