@@ -7,6 +7,7 @@
 
 #include "FuzzFolder.h"
 #include "PeopleFuzz.h"
+#include "Drovane/FourCharCode.h"
 #include "X/File/CachedResFile.h"
 #include "X/File/ResFile.h"
 #include "X/Y/ByteSwap.h"
@@ -24,7 +25,7 @@ void SwapWords(uint8_t* bytes, uint32_t size) {
 
 int32_t EntrySizeOf(uint32_t type) {
   switch (type) {
-    case 0x41524350: return 40;
+    case FourCC("ARCP"): return 40;
     default: return 8;
   }
 }

@@ -3,22 +3,13 @@
 #include <cstdio>
 #include <string>
 
+#include "Drovane/FourCharCode.h"
 #include "Drovane/RecordFile.h"
 #include "platform/FileHandle.h"
 #include "platform/ProfileFile.h"
 #include "platform/Process.h"
 
 namespace {
-
-// A code as the game names it, first character first; '.' for bytes that do not print.
-std::string CodeText(uint32_t code) {
-  std::string text;
-  for (int shift = 24; shift >= 0; shift -= 8) {
-    char c = static_cast<char>(code >> shift);
-    text += c >= 0x20 && c < 0x7F ? c : '.';
-  }
-  return text;
-}
 
 bool StartsLikeARecordFile(const std::string& path) {
   int handle = platform::OpenFile(path, platform::kFileRead);
@@ -35,14 +26,14 @@ int ListRecordFile(const std::string& path) {
     std::printf("cannot be read as a record file\n");
     return 1;
   }
-  std::printf("creator  %s (0x%08X)\n", CodeText(file.GetCreator()).c_str(), file.GetCreator());
-  std::printf("type     %s (0x%08X)\n", CodeText(file.GetFileType()).c_str(), file.GetFileType());
+  std::printf("creator  %s (0x%08X)\n", FourCCText(file.GetCreator()).c_str(), file.GetCreator());
+  std::printf("type     %s (0x%08X)\n", FourCCText(file.GetFileType()).c_str(), file.GetFileType());
   std::printf("version  0x%X\n", file.GetTypeVersion());
   std::printf("length   %lld%s\n", static_cast<long long>(file.GetLength()),
               file.IsComplete() ? "" : " (differs from the header: not closed properly)");
   uint32_t count = 0;
   for (bool more = file.GetChunkLength() > 0; more; more = file.NextChunk(), ++count)
-    std::printf("chunk %4u  %s (0x%08X)  length %d\n", file.GetChunkIndex(), CodeText(file.GetChunkTag()).c_str(),
+    std::printf("chunk %4u  %s (0x%08X)  length %d\n", file.GetChunkIndex(), FourCCText(file.GetChunkTag()).c_str(),
                 file.GetChunkTag(), file.GetChunkLength());
   std::printf("%u chunks\n", count);
   if (!file.HasError()) return 0;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "Drovane/FourCharCode.h"
 #include "X/File/Array2D.h"
 #include "X/File/FlatResFile.h"
 #include "X/Y/Memwrap.h"
@@ -25,22 +26,13 @@ int ReportRule(const XAssertReport& report) {
   return platform::IDIGNORE;
 }
 
-std::string CodeText(uint32_t code) {
-  std::string text;
-  for (int shift = 24; shift >= 0; shift -= 8) {
-    char c = static_cast<char>(code >> shift);
-    text += c >= 0x20 && c < 0x7F ? c : '.';
-  }
-  return text;
-}
-
 // The entry size the people's code expects of an array kind; the array's own header for a
 // kind it does not know.
 int32_t ExpectedEntrySize(uint32_t type, Handle handle) {
   switch (type) {
-    case 0x41524350: return 40;  // ARCP body part records
-    case 0x41524C55: return 8;   // ARLU animation look-ups
-    case 0x41525050: return 8;   // ARPP private-animation frames
+    case FourCC("ARCP"): return 40;  // body part records
+    case FourCC("ARLU"): return 8;   // animation look-ups
+    case FourCC("ARPP"): return 8;   // private-animation frames
   }
   if (GetHandleSize(handle) < 2) return 0;
   int32_t size = platform::ReadBE16(HLock(handle));
@@ -89,7 +81,7 @@ int ListFile(const char* path) {
   for (int32_t t = 1; t <= types; ++t) {
     uint32_t type = file.GetIndType(t);
     int32_t count = file.CountResources(type);
-    std::printf("type %s (0x%08X): %d resources\n", CodeText(type).c_str(), type, count);
+    std::printf("type %s (0x%08X): %d resources\n", FourCCText(type).c_str(), type, count);
     for (int32_t index = 1; index <= count; ++index) ListResource(file, type, index);
   }
   file.Close();

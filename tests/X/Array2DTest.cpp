@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Drovane/FourCharCode.h"
 #include "ResFileFixture.h"
 #include "X/File/Array2D.h"
 #include "X/File/ArrayTable.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-constexpr uint32_t kArcp = 0x41524350;
+constexpr uint32_t kArcp = FourCC("ARCP");
 
 std::vector<uint8_t> Counting(size_t size) {
   std::vector<uint8_t> bytes(size);
@@ -22,6 +23,12 @@ std::vector<uint8_t> Counting(size_t size) {
 class Array2DTest : public ResFileTest {
 protected:
   std::string SaveArrays(const PeopleFileWriter& writer) { return Save(writer.Build(), "PrivAnim.df"); }
+  // A file of one array of the type ARCP, one row and one entry; the file is left open.
+  void OpenOneArray(ResFile& file, const std::string& name) {
+    PeopleFileWriter writer;
+    writer.AddArray("ARCP", 1, name, 40, 1, 1, Counting(40));
+    ASSERT_EQ(file.Open(SaveArrays(writer).c_str()), 0);
+  }
 };
 
 TEST_F(Array2DTest, ANewArrayIsZeroedWithABigEndianHeader) {
@@ -127,10 +134,8 @@ TEST_F(Array2DTest, LoadsEveryArrayOfATypeAndOwnsItsBytes) {
 }
 
 TEST_F(Array2DTest, AClosedFileIsOpenedForTheLoadAndClosedAgain) {
-  PeopleFileWriter writer;
-  writer.AddArray("ARCP", 1, "BodA", 40, 1, 1, Counting(40));
   ResFile file;
-  ASSERT_EQ(file.Open(SaveArrays(writer).c_str()), 0);
+  OpenOneArray(file, "BodA");
   file.Close();
   Array2D::LoadAllOfType(&file, kArcp, 40, nullptr);
   EXPECT_FALSE(file.IsOpen());
@@ -188,19 +193,15 @@ TEST_F(Array2DTest, An132ByteArrayOfOneRowAndThreeEntriesLoads) {
 }
 
 TEST_F(Array2DTest, ANamelessArrayIsReported) {
-  PeopleFileWriter writer;
-  writer.AddArray("ARCP", 1, "", 40, 1, 1, Counting(40));
   ResFile file;
-  ASSERT_EQ(file.Open(SaveArrays(writer).c_str()), 0);
+  OpenOneArray(file, "");
   Array2D::LoadAllOfType(&file, kArcp, 40, nullptr);
   EXPECT_TRUE(Asserted("array must be named to be read from disk"));
 }
 
 TEST_F(Array2DTest, A65thTypeLoadsNothing) {
-  PeopleFileWriter writer;
-  writer.AddArray("ARCP", 1, "BodA", 40, 1, 1, Counting(40));
   ResFile file;
-  ASSERT_EQ(file.Open(SaveArrays(writer).c_str()), 0);
+  OpenOneArray(file, "BodA");
   for (uint32_t type = 0; type < 64; ++type) Array2D::LoadAllOfType(&file, 0x51000000 + type, 40, nullptr);
   EXPECT_TRUE(mAsserts.empty());
   Array2D::LoadAllOfType(&file, kArcp, 40, nullptr);
@@ -209,10 +210,8 @@ TEST_F(Array2DTest, A65thTypeLoadsNothing) {
 }
 
 TEST_F(Array2DTest, LoadingATypeTwiceIsReported) {
-  PeopleFileWriter writer;
-  writer.AddArray("ARCP", 1, "BodA", 40, 1, 1, Counting(40));
   ResFile file;
-  ASSERT_EQ(file.Open(SaveArrays(writer).c_str()), 0);
+  OpenOneArray(file, "BodA");
   Array2D::LoadAllOfType(&file, kArcp, 40, nullptr);
   Array2D::LoadAllOfType(&file, kArcp, 40, nullptr);
   EXPECT_TRUE(Asserted("two file-type things found in fsLoaded"));
@@ -222,6 +221,11 @@ TEST_F(Array2DTest, LoadingATypeTwiceIsReported) {
 TEST_F(Array2DTest, LoadingWithoutAFileIsReported) {
   Array2D::LoadAllOfType(nullptr, kArcp, 40, nullptr);
   EXPECT_TRUE(Asserted("must load arrays from a file?"));
+  Handle handle = NewHandle(132, 0);
+  Array2D array;
+  EXPECT_FALSE(array.ReadFromDisk(handle, nullptr, 40, nullptr));
+  EXPECT_EQ(GetHandleSize(handle), 132u) << "the handle stays the caller's";
+  DisposeHandle(handle);
 }
 
 }  // namespace

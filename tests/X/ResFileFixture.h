@@ -2,14 +2,15 @@
 #include <string>
 #include <vector>
 
+#include "Drovane/FourCharCode.h"
 #include "PeopleTest.h"
 #include "X/File/FlatResFile.h"
 #include "peoplefiles/PeopleFileWriter.h"
 #include "platform/BigEndian.h"
 #include "support/TempFolder.h"
 
-constexpr uint32_t kBhav = 0x42484156;
-constexpr uint32_t kStrings = 0x53545223;
+constexpr uint32_t kBhav = FourCC("BHAV");
+constexpr uint32_t kStrings = FourCC("STR#");
 
 // A people test with a folder for resource files made by the writer.
 class ResFileTest : public PeopleTest {

@@ -175,6 +175,10 @@ bool Array2D::ReadHeader(int32_t expectedEntrySize) {
 }
 
 bool Array2D::ReadFromDisk(Handle handle, FlatResFile* file, int32_t entrySize, SwizzleProc swizzle) {
+  if (!file) {
+    X_ASSERT("must load arrays from a file?");
+    return false;
+  }
   mFile = file;
   bool openedHere = OpenForLoading(file);
   mHandle = handle;

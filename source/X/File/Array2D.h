@@ -26,6 +26,7 @@ public:
 
   // Makes the array from a resource handle of the file, which the array then owns. An array
   // whose header or size disagrees is refused: false, its handle disposed, not registered.
+  // Without a file nothing is done and the handle stays the caller's.
   bool ReadFromDisk(Handle handle, FlatResFile* file, int32_t entrySize, SwizzleProc swizzle);
 
   // New dimensions; the contents are not kept. Same dimensions keep the handle.
