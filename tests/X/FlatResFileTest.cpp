@@ -141,6 +141,10 @@ TEST_F(ResFileTest, AClosedFileAnswersNotOpen) {
   EXPECT_EQ(file.GetError(), kFileNotOpen);
   EXPECT_EQ(file.Open(mFolder.Game("Missing.df").c_str()), kFileIoError);
   EXPECT_EQ(file.GetError(), kFileIoError);
+  EXPECT_EQ(file.Open(SaveSample().c_str()), 0);
+  EXPECT_EQ(file.Close(), 0);
+  EXPECT_EQ(file.Open(std::string(300, 'p').c_str()), kFileIoError);
+  EXPECT_EQ(file.GetError(), kFileIoError);
 }
 
 TEST_F(ResFileTest, AMapOfNoTypesOpensEmpty) {

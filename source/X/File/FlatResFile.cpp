@@ -23,6 +23,12 @@ int16_t FlatResFile::Open(const uint8_t* name) {
   return static_cast<int16_t>(mError);
 }
 
+int16_t FlatResFile::Open(const char* name) {
+  // The base converts the name and comes back through the Pascal form, unless it refuses it.
+  mError = FlatFile::Open(name);
+  return static_cast<int16_t>(mError);
+}
+
 int16_t FlatResFile::Close() {
   int16_t result = FlatFile::Close();
   if (result != 0) return result;

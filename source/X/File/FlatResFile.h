@@ -22,8 +22,8 @@ public:
   FlatResFile() = default;
   ~FlatResFile() override;
 
-  using FlatFile::Open;
   int16_t Open(const uint8_t* name) override;
+  int16_t Open(const char* name) override;
   int16_t Close() override;
 
   int32_t GetError() const { return mError; }
