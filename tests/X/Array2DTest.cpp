@@ -192,6 +192,16 @@ TEST_F(Array2DTest, An132ByteArrayOfOneRowAndThreeEntriesLoads) {
   EXPECT_TRUE(mAsserts.empty());
 }
 
+TEST_F(Array2DTest, AnArrayOfEmptyEntriesIsRefusedWhateverTheCallerExpects) {
+  PeopleFileWriter writer;
+  writer.AddResource("ARCP", 1, "Zero", PeopleFileWriter::ArrayBytes(0, 1, 60000, {}));
+  ResFile file;
+  ASSERT_EQ(file.Open(SaveArrays(writer).c_str()), 0);
+  Array2D::LoadAllOfType(&file, kArcp, 0, [](uint8_t*, uint32_t) { FAIL() << "no entry to swizzle"; });
+  EXPECT_TRUE(Asserted("header of disk array says it's not the size you expected"));
+  EXPECT_EQ(Array2D::LoadedCount(), 0);
+}
+
 TEST_F(Array2DTest, ANamelessArrayIsReported) {
   ResFile file;
   OpenOneArray(file, "");

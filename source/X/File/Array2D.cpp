@@ -160,7 +160,8 @@ bool Array2D::ReadHeader(int32_t expectedEntrySize) {
     return false;
   }
   mEntrySize = platform::ReadBE16(mBytes);
-  if (mEntrySize != expectedEntrySize) {
+  // An entry of no bytes would leave the columns unbounded by the handle's size.
+  if (mEntrySize < 1 || mEntrySize != expectedEntrySize) {
     X_ASSERT("header of disk array says it's not the size you expected");
     return false;
   }
