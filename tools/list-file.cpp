@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "Drovane/FourCharCode.h"
 #include "Drovane/RecordFile.h"
 #include "platform/FileHandle.h"
 #include "platform/ProfileFile.h"
@@ -16,26 +17,18 @@
 
 namespace {
 
-char Printable(uint8_t c) {
-  return c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '.';
-}
-
-// A code as the game names it, first character first; '.' for bytes that do not print.
-std::string CodeText(uint32_t code) {
-  std::string text;
-  for (int shift = 24; shift >= 0; shift -= 8) text += Printable(static_cast<uint8_t>(code >> shift));
-  return text;
-}
-
 // The four bytes of a code in the order the file holds them.
 std::string DiskText(uint32_t code) {
   std::string text;
-  for (int shift = 0; shift < 32; shift += 8) text += Printable(static_cast<uint8_t>(code >> shift));
+  for (int shift = 0; shift < 32; shift += 8) {
+    char c = static_cast<char>(code >> shift);
+    text += c >= 0x20 && c < 0x7F ? c : '.';
+  }
   return text;
 }
 
 void PrintHeaderCode(const char* field, uint32_t code) {
-  std::printf("%-8s %s on disk (code %s, 0x%08X)\n", field, DiskText(code).c_str(), CodeText(code).c_str(), code);
+  std::printf("%-8s %s on disk (code %s, 0x%08X)\n", field, DiskText(code).c_str(), FourCCText(code).c_str(), code);
 }
 
 int ListRecordFile(const std::string& path, int64_t size) {
@@ -57,7 +50,7 @@ int ListRecordFile(const std::string& path, int64_t size) {
               complete ? "" : " (differs from the header's length field: not closed properly)");
   uint32_t count = 0;
   for (bool more = file.GetChunkLength() > 0; more; more = file.NextChunk(), ++count)
-    std::printf("chunk %4u  %s (0x%08X)  length %d\n", file.GetChunkIndex(), CodeText(file.GetChunkTag()).c_str(),
+    std::printf("chunk %4u  %s (0x%08X)  length %d\n", file.GetChunkIndex(), FourCCText(file.GetChunkTag()).c_str(),
                 file.GetChunkTag(), file.GetChunkLength());
   std::printf("%u chunks\n", count);
   if (file.HasError()) std::printf("damaged: the chunk after the last one listed has a bad header\n");
