@@ -5,6 +5,7 @@
 #include "X/File/ResMap.h"
 #include "peoplefiles/BigEndianWriter.h"
 #include "platform/FileHandle.h"
+#include "platform/WholeFile.h"
 
 namespace {
 
@@ -112,5 +113,6 @@ std::vector<uint8_t> PeopleFileWriter::Build() const {
 
 bool PeopleFileWriter::Save(const std::string& gamePath) const {
   std::vector<uint8_t> bytes = Build();
-  return !bytes.empty() && platform::SaveWholeFile(gamePath, bytes.data(), bytes.size());
+  return !bytes.empty() && platform::SaveWholeFile(gamePath, bytes.data(), bytes.size(),
+                                                     platform::kPermissionReadableByAll);
 }
