@@ -7,6 +7,7 @@
 #include "Drovane/DataPaths.h"
 #include "Drovane/DebugLog.h"
 #include "Drovane/RecordFile.h"
+#include "platform/FileHandle.h"
 
 StringTable gStringTable;
 
@@ -61,7 +62,7 @@ bool StringTable::Load(const std::string& path) {
 
 bool StringTable::Save(const std::string& path) const {
   RecordFile file(path.c_str());
-  bool written = file.OpenForWrite(kCreator, kFileType, kTypeVersion);
+  bool written = file.OpenForWrite(kCreator, kFileType, kTypeVersion, platform::kPermissionReadableByAll);
   for (const auto& [id, text] : mTexts) written = written && file.WriteChunk(id, text.data(), text.size());
   return file.Close() && written;
 }
