@@ -19,7 +19,8 @@ void CommandMap::ClearStates() {
 }
 
 void CommandMap::ClearStateBit(int32_t bit) {
-  for (uint8_t& state : mStates) state = static_cast<uint8_t>(state & ~(1u << bit));
+  uint8_t mask = bit >= 0 && bit < 8 ? static_cast<uint8_t>(1u << bit) : 0;
+  for (uint8_t& state : mStates) state = static_cast<uint8_t>(state & ~mask);
   mHeld.Clear();
 }
 

@@ -22,7 +22,7 @@ public:
   void ClearAll();
   // Every state byte 0 and the held list empty.
   void ClearStates();
-  // Clears one state bit of every command and empties the held list.
+  // Clears one state bit (0-7) of every command and empties the held list.
   void ClearStateBit(int32_t bit);
   // Fills the tables from the binding list; a later binding wins its key or control.
   void RebuildTables();
