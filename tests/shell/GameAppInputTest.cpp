@@ -207,6 +207,7 @@ TEST_F(GameAppInputTest, StartupNamesTheBindingsSource) {
 }
 
 struct SwitchCase {
+  const char* name;
   const char* commandLine;
   int32_t windowed, difficulty, tourStart, fogOff, radar3D, autopilot;
   const char* cheatPhrase;
@@ -228,14 +229,15 @@ TEST_P(CommandLineSwitchTest, EachSwitchSetsItsValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Switches, CommandLineSwitchTest,
-                         testing::Values(SwitchCase{"", 0, 2, 0, 0, 0, 0, ""},
-                                         SwitchCase{"-w", 1, 2, 0, 0, 0, 0, ""},
-                                         SwitchCase{"-w /F", 0, 2, 0, 0, 0, 0, ""},
-                                         SwitchCase{"-f -w", 1, 2, 0, 0, 0, 0, ""},
-                                         SwitchCase{"-1", 0, 1, 0, 0, 0, 0, ""},
-                                         SwitchCase{"/4 -3", 0, 3, 0, 0, 0, 0, ""},
-                                         SwitchCase{"-t -A \\c /p", 0, 2, 1, 1, 1, 1, ""},
-                                         SwitchCase{"-kOpenSesame", 0, 2, 0, 0, 0, 0, "OpenSesame"}));
+                         testing::Values(SwitchCase{"none", "", 0, 2, 0, 0, 0, 0, ""},
+                                         SwitchCase{"windowed", "-w", 1, 2, 0, 0, 0, 0, ""},
+                                         SwitchCase{"full_screen_after_windowed", "-w /F", 0, 2, 0, 0, 0, 0, ""},
+                                         SwitchCase{"windowed_after_full_screen", "-f -w", 1, 2, 0, 0, 0, 0, ""},
+                                         SwitchCase{"difficulty_1", "-1", 0, 1, 0, 0, 0, 0, ""},
+                                         SwitchCase{"the_last_difficulty", "/4 -3", 0, 3, 0, 0, 0, 0, ""},
+                                         SwitchCase{"world_switches", "-t -A \\c /p", 0, 2, 1, 1, 1, 1, ""},
+                                         SwitchCase{"cheat_phrase", "-kOpenSesame", 0, 2, 0, 0, 0, 0, "OpenSesame"}),
+                         [](const testing::TestParamInfo<SwitchCase>& info) { return std::string(info.param.name); });
 
 TEST_F(GameAppInputTest, ADifficultyOutOfRangeIsAnUnknownSwitch) {
   StoreCommandLine("-5 -0");
