@@ -1,5 +1,5 @@
-// Lists a record file (creator, type, version and every chunk's tag and length) or prints a
-// tuning file's sections: how a person checks a saved game, the preferences or tuning.
+// Lists a record file (creator, type, version and every chunk's tag and length, and for the
+// key-binding file each binding) or prints a tuning file's sections: how a person checks a saved game, the preferences or tuning.
 // Exits 0 only for a file it could read whole; 1 for a file it could not read, a damaged
 // record file or one that is neither kind; 2 for a wrong command line.
 #include <cerrno>
@@ -10,6 +10,7 @@
 
 #include "Drovane/FourCharCode.h"
 #include "Drovane/RecordFile.h"
+#include "game/KeyBindingFile.h"
 #include "platform/FileHandle.h"
 #include "platform/ProfileFile.h"
 #include "platform/Process.h"
@@ -31,6 +32,20 @@ void PrintHeaderCode(const char* field, uint32_t code) {
   std::printf("%-8s %s on disk (code %s, 0x%08X)\n", field, DiskText(code).c_str(), FourCCText(code).c_str(), code);
 }
 
+// The chunk's binding as the game would load it, or why the game skips it.
+void PrintKeyBinding(RecordFile& file) {
+  uint8_t bytes[kKeyBindingSize];
+  if (file.GetChunkDataSize() < static_cast<int32_t>(kKeyBindingSize) || !file.ReadChunkData(bytes, sizeof bytes)) {
+    std::printf("            too short for a binding: skipped\n");
+    return;
+  }
+  KeyBinding binding = DecodeKeyBinding(bytes);
+  std::printf("            %s %d  command %d  control %d  modifiers %d", binding.device == 0 ? "key" : "joystick",
+              binding.device, binding.command, binding.control, binding.modifiers);
+  KeyBinding checked = binding;
+  std::printf("%s\n", IsValidKeyBinding(checked) ? "" : "  (invalid: skipped)");
+}
+
 int ListRecordFile(const std::string& path, int64_t size) {
   if (size < RecordFile::kHeaderSize) {
     std::printf("damaged: header cut short (%lld of %d bytes)\n", static_cast<long long>(size),
@@ -48,10 +63,13 @@ int ListRecordFile(const std::string& path, int64_t size) {
   bool complete = file.IsComplete();
   std::printf("length   %lld%s\n", static_cast<long long>(size),
               complete ? "" : " (differs from the header's length field: not closed properly)");
+  bool keyBindings = file.GetCreator() == kKeyBindingFileCode && file.GetFileType() == kKeyBindingFileCode;
   uint32_t count = 0;
-  for (bool more = file.GetChunkLength() > 0; more; more = file.NextChunk(), ++count)
+  for (bool more = file.GetChunkLength() > 0; more; more = file.NextChunk(), ++count) {
     std::printf("chunk %4u  %s (0x%08X)  length %d\n", file.GetChunkIndex(), FourCCText(file.GetChunkTag()).c_str(),
                 file.GetChunkTag(), file.GetChunkLength());
+    if (keyBindings) PrintKeyBinding(file);
+  }
   std::printf("%u chunks\n", count);
   if (file.HasError()) std::printf("damaged: the chunk after the last one listed has a bad header\n");
   return complete && !file.HasError() ? 0 : 1;

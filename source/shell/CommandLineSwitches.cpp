@@ -39,3 +39,13 @@ std::string FindCommandLineSwitchWord(const std::string& commandLine, const std:
   }
   return {};
 }
+
+std::string FindCommandLineSwitchRest(const std::string& commandLine, char letter) {
+  std::istringstream words(commandLine);
+  std::string word;
+  while (words >> word) {
+    std::string name = SwitchName(word);
+    if (!name.empty() && name[0] == letter) return word.substr(2);
+  }
+  return {};
+}

@@ -10,3 +10,7 @@ std::vector<std::string> FindCommandLineSwitches(const std::string& commandLine)
 // The word that follows the first switch of that name (lower case), as typed; empty when
 // there is no such switch or nothing follows it.
 std::string FindCommandLineSwitchWord(const std::string& commandLine, const std::string& name);
+
+// The rest of the first switch word whose name begins with the letter (lower case), as
+// typed; empty when there is none.
+std::string FindCommandLineSwitchRest(const std::string& commandLine, char letter);

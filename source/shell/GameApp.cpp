@@ -8,6 +8,7 @@
 #include "Drovane/ErrorReport.h"
 #include "Drovane/JoystickManager.h"
 #include "Drovane/JoystickSetRecord.h"
+#include "Drovane/KeyboardState.h"
 #include "Drovane/LanguageFromLocale.h"
 #include "Drovane/Languages.h"
 #include "Drovane/MainWindow.h"
@@ -20,9 +21,13 @@
 #include "platform/Process.h"
 #include "platform/UserSignal.h"
 #include "platform/Window.h"
+#include "game/GameSwitches.h"
+#include "game/KeyBindingFile.h"
 #include "game/P3Tweak.h"
+#include "platform/VirtualKeys.h"
 #include "shell/CommandLineSwitches.h"
 #include "shell/GameCommander.h"
+#include "shell/KeyWindows.h"
 #include "shell/TweakCommand.h"
 
 CGameApp* gpGameApp = nullptr;
@@ -53,6 +58,7 @@ std::string InstallDirectoryFromModulePath(const std::string& modulePath) {
 CGameApp::CGameApp() {
   gpGameApp = this;
   SetPrefsFile(&mPrefs);
+  SetCommandStateSource(this);
   platform::DesktopMode desktop = platform::GetDesktopMode();
   mDesktopMode = {desktop.width, desktop.height, desktop.bitsPerPixel};
   mCurrentMode = mWindowed ? mWindowedMode : mFullScreenMode;
@@ -69,7 +75,10 @@ CGameApp::~CGameApp() {
   UnregisterDebugCommand(&TheTweakCommand());
   DestroyDebugConsole();
   gInstallDirectory.clear();
-  if (gpGameApp == this) gpGameApp = nullptr;
+  if (gpGameApp == this) {
+    gpGameApp = nullptr;
+    SetCommandStateSource(nullptr);
+  }
 }
 
 uint32_t CGameApp::Startup() {
@@ -84,6 +93,7 @@ uint32_t CGameApp::Startup() {
   LoadPreferences();
   ProcessCommandLine();
   SetLanguage();
+  AddDebugKeyBindings();
   if (mDebugConsoleSwitch) {
     gpDebugConsole->Show();
   } else {
@@ -92,6 +102,7 @@ uint32_t CGameApp::Startup() {
   ChooseDisplayConfiguration();
   SetObjectTextures(mOptionWords[0]);
   SetTerrainTextures(mOptionWords[1]);
+  LoadFlightBindings();
   InitJoysticks();
   CreateApplicationArenas();
   TweakRegisterMessage();
@@ -102,18 +113,54 @@ uint32_t CGameApp::Startup() {
 }
 
 uint32_t CGameApp::ProcessCommandLine() {
-  for (const std::string& name : FindCommandLineSwitches(gCommandLine)) {
-    if (name == "w") {
-      mWindowedSwitch = 1;
-    } else if (name == "d") {
-      mDebugConsoleSwitch = 1;
-    } else if (name == "l") {
-      ChooseLanguage(FindCommandLineSwitchWord(gCommandLine, "l"));
-    } else {
-      DebugPrintf("Unknown command-line switch \"%s\".\n", name.c_str());
-    }
-  }
+  gGameSwitches = GameSwitches();
+  for (const std::string& name : FindCommandLineSwitches(gCommandLine)) ProcessSwitch(name);
   return 0;
+}
+
+void CGameApp::ProcessSwitch(const std::string& name) {
+  if (name == "w") {
+    mWindowedSwitch = 1;
+  } else if (name == "f") {
+    mWindowedSwitch = 0;
+  } else if (name == "d") {
+    mDebugConsoleSwitch = 1;
+  } else if (name == "l") {
+    ChooseLanguage(FindCommandLineSwitchWord(gCommandLine, "l"));
+  } else if (name.size() == 1 && name[0] >= '1' && name[0] <= '4') {
+    gGameSwitches.difficulty = name[0] - '0';
+  } else if (name == "t") {
+    gGameSwitches.tourStart = 1;
+  } else if (name == "a") {
+    gGameSwitches.fogOff = 1;
+  } else if (name == "c") {
+    gGameSwitches.radar3D = 1;
+  } else if (name == "p") {
+    gGameSwitches.autopilot = 1;
+  } else if (name[0] == 'k') {
+    gGameSwitches.cheatPhrase = FindCommandLineSwitchRest(gCommandLine, 'k');
+  } else {
+    DebugPrintf("Unknown command-line switch \"%s\".\n", name.c_str());
+  }
+}
+
+void CGameApp::AddDebugKeyBindings() {
+  using namespace platform;
+  constexpr int32_t kControlAlt = kModifierControl | kModifierAlt;
+  mCommandMap.Bindings() = {
+      {kKeyboardDevice, kCommandToggleFullScreen, VK_RETURN, kModifierAlt, 0, 0},
+      {kKeyboardDevice, kCommandPaletteView, 'P', kControlAlt, 0, 0},
+      {kKeyboardDevice, kCommandScreenshot, VK_SNAPSHOT, 0, 0, 0},
+      {kKeyboardDevice, kCommandStatistics, 'S', kControlAlt, 0, 0},
+      {kKeyboardDevice, kCommandSystemReport, 'V', kModifierControl, 0, 0},
+  };
+  mCommandMap.RebuildTables();
+}
+
+void CGameApp::LoadFlightBindings() {
+  bool fromFile = mCockpitScreen.LoadBindings() == CockpitScreen::BindingSource::kFile;
+  DebugPrintf("Key bindings: %zu, with the player's from %s.\n", mCockpitScreen.mCommandMap.Bindings().size(),
+              fromFile ? kKeyBindingFileName : "the built-in defaults");
 }
 
 // Any language of the table may be chosen by name, even one without texts of its own.
@@ -279,8 +326,47 @@ int32_t CGameApp::LeaveMode(int32_t mode) {
 
 void CGameApp::ShowQuitPrompt() { platform::PostQuitMessage(0); }
 
-int32_t CGameApp::OnKeyDown(uint32_t, uint32_t) { return 0; }
-int32_t CGameApp::OnKeyUp(uint32_t, uint32_t) { return 0; }
+ScreenHolder* CGameApp::HolderForMode(int32_t mode) {
+  switch (mode) {
+    case kModeFlight: return &mCockpitScreen;
+    case kModeHangar: return &mHangarScreen;
+    case kModeCatalog: return &mCatalogScreen;
+    case kModeMissionLog: return &mMissionLogScreen;
+    case kModeInventory: return &mInventoryScreen;
+    default: return nullptr;
+  }
+}
+
+uint8_t CGameApp::GetCommandState(int32_t commandId) const { return mCockpitScreen.mCommandMap.GetState(commandId); }
+
+int32_t CGameApp::GetCommandAmount(int32_t commandId) const { return mCockpitScreen.mCommandMap.GetValue(commandId); }
+
+void CGameApp::ClearCommandStates() {
+  if (ScreenHolder* holder = HolderForMode(CurrentMode())) holder->mCommandMap.ClearStates();
+}
+
+void CGameApp::ExecuteCommand(int32_t command) { mCommandTable.Execute(command); }
+
+int32_t CGameApp::OnKeyDown(uint32_t key, uint32_t modifiers) {
+  int32_t command = 0, singlePress = 0;
+  GameCommander::KeyDownToCommand(key, mCommandMap, &command, &singlePress);
+  if (command != 0) {
+    ExecuteCommand(command);
+    return 0;
+  }
+  if (mpKeyWindows && mpKeyWindows->OnKeyDown(key, modifiers)) return 0;
+  ScreenHolder* holder = HolderForMode(CurrentMode());
+  if (!holder) return 0;
+  GameCommander::KeyDownToCommand(key, holder->mCommandMap, &command, &singlePress);
+  if (command != 0) ExecuteCommand(command);
+  return 0;
+}
+
+int32_t CGameApp::OnKeyUp(uint32_t key, uint32_t modifiers) {
+  if (mpKeyWindows && mpKeyWindows->OnKeyUp(key, modifiers)) return 0;
+  if (ScreenHolder* holder = HolderForMode(CurrentMode())) GameCommander::KeyUpToCommand(key, holder->mCommandMap);
+  return 0;
+}
 int32_t CGameApp::OnCharacter(uint32_t) { return 0; }
 int32_t CGameApp::OnMouseDown(int32_t, int32_t, int32_t) { return 0; }
 int32_t CGameApp::OnMouseUp(int32_t, int32_t, int32_t) { return 0; }

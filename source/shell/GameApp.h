@@ -6,10 +6,16 @@
 #include <vector>
 
 #include "Drovane/Application.h"
+#include "Drovane/CommandQueries.h"
 #include "Drovane/PrefsFile.h"
 #include "Drovane/Stopwatch.h"
+#include "shell/CockpitScreen.h"
+#include "shell/CommandMap.h"
+#include "shell/CommandTable.h"
+#include "shell/MenuScreenHolders.h"
 
 class GameCommander;
+class KeyWindows;
 
 // The game's title: the main window's and the debug console's.
 inline constexpr const char* kGameTitle = "Halvorine";
@@ -40,8 +46,9 @@ struct DisplayRecord {
 
 // The one application object of the game. The program entry drives it: start-up,
 // preparation of the main window, one RunFrame per pass of the message loop, finishing.
-// It keeps the stack of mode codes; the mode on top is stepped every frame.
-class CGameApp : public CApplication {
+// It keeps the stack of mode codes; the mode on top is stepped every frame. The game's
+// command queries read the flight screen's map through it.
+class CGameApp : public CApplication, public CommandStateSource {
 public:
   CGameApp();
   ~CGameApp() override;
@@ -68,9 +75,14 @@ public:
   // The service of every active frame, given the milliseconds of the current frame-rate
   // window: polls every present joystick while flying.
   virtual void IdleUpdate(uint32_t elapsedMs);
-  // Reads the switches of gCommandLine: "w" windowed, "d" the debug console, "l NAME" the
-  // language of that name (as the language table spells it).
+  // Reads the switches of gCommandLine: "w" windowed, "f" full screen (overrides an
+  // earlier "w"), "d" the debug console, "l NAME" the language of that name (as the language
+  // table spells it); into gGameSwitches "1" to "4" the difficulty, "t" the tour start, "a"
+  // fog off, "c" the 3-D radar, "p" the autopilot and "kPHRASE" the cheat phrase.
   virtual uint32_t ProcessCommandLine();
+  // The application's own keys: Alt+Enter full screen, Ctrl+Alt+P the palette view, Print
+  // Screen a screenshot, Ctrl+Alt+S the statistics overlay, Ctrl+V the system report.
+  virtual void AddDebugKeyBindings();
   // Makes the configured language the framework's current language.
   virtual void SetLanguage();
   // 1 when the desktop is wider than 640, taller than 480 and at 8 bits per pixel.
@@ -83,12 +95,20 @@ public:
   // message boxes; until they exist the game quits at once.
   virtual void ShowQuitPrompt();
 
+  // Focus changes: the play screen's held commands are dropped; other modes and the
+  // application's own map keep theirs.
+  virtual void ClearCommandStates();
+  // Carries out a command a key gave; an id without a row in the command table does nothing.
+  virtual void ExecuteCommand(int32_t command);
+
   // Input from the main window, through the game's commander. Keys come with the modifier
   // mask (1 Shift, 2 Control, 4 Alt); mouse positions are in picture coordinates and
-  // buttons are 1 left, 2 right. Nothing takes them yet: the window manager and the
-  // command maps that do are still to come.
-  // WM_KEYDOWN and WM_SYSKEYDOWN, through GameCommander::OnKeyDown.
+  // buttons are 1 left, 2 right. Mouse and characters have no taker yet: the window
+  // manager that takes them is still to come.
+  // A key-down goes first to the application's map, then to the windows, then to the
+  // current play screen's map; a command found goes to ExecuteCommand.
   virtual int32_t OnKeyDown(uint32_t key, uint32_t modifiers);
+  // A key-up the windows do not take releases its command in the play screen's map.
   virtual int32_t OnKeyUp(uint32_t key, uint32_t modifiers);
   virtual int32_t OnCharacter(uint32_t code);
   virtual int32_t OnMouseDown(int32_t x, int32_t y, int32_t button);
@@ -97,6 +117,12 @@ public:
 
   // The code on top of the mode stack; 0 when the stack is empty.
   int32_t CurrentMode() const;
+  // The holder of a play mode (6, 7, 8, 9, 11); null for any other mode.
+  ScreenHolder* HolderForMode(int32_t mode);
+
+  // The queries read the flight screen's map: a command is on while any state bit is set.
+  uint8_t GetCommandState(int32_t commandId) const override;
+  int32_t GetCommandAmount(int32_t commandId) const override;
 
   MainWindow* mpMainWindow = nullptr;
   int32_t mWindowed = 1;
@@ -118,12 +144,25 @@ public:
   PrefsFile mPrefs;
   // Game options; the first two are the engine's object and terrain textures.
   std::array<int32_t, 4> mOptionWords{1, 1, 1, 1};
+  CockpitScreen mCockpitScreen;
+  HangarScreen mHangarScreen;
+  CatalogScreen mCatalogScreen;
+  MissionLogScreen mMissionLogScreen;
+  InventoryScreen mInventoryScreen;
+  // The application's own keys, which act in every mode.
+  CommandMap mCommandMap;
+  CommandTable mCommandTable;
+  // The screens' windows, offered each key before the play screen's map; null while
+  // there are none.
+  KeyWindows* mpKeyWindows = nullptr;
 
 private:
   void ChooseDisplayConfiguration();
   void StartLiveTuning();
   void LoadStringTable();
   void ChooseLanguage(const std::string& name);
+  void ProcessSwitch(const std::string& name);
+  void LoadFlightBindings();
 
   // When the preferences are written back at the end.
   enum class PrefsSaving { kNotRead, kAlways, kWhenChanged, kNever };

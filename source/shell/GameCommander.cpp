@@ -1,6 +1,7 @@
 #include "shell/GameCommander.h"
 
 #include "Drovane/KeyboardState.h"
+#include "shell/CommandMap.h"
 #include "shell/GameApp.h"
 
 namespace {
@@ -25,6 +26,7 @@ int32_t GameCommander::Deactivate() {
 
 int32_t GameCommander::OnFocusLost() {
   gKeyboardState.ClearAll();
+  if (mpApplication) mpApplication->ClearCommandStates();
   return 0;
 }
 
@@ -68,4 +70,27 @@ int32_t GameCommander::OnRightButtonUp(int32_t x, int32_t y) {
 int32_t GameCommander::OnCloseRequest() {
   if (mpApplication) mpApplication->ShowQuitPrompt();
   return 0;
+}
+
+void GameCommander::KeyDownToCommand(uint32_t key, CommandMap& map, int32_t* command, int32_t* singlePress) {
+  *command = 0;
+  *singlePress = 0;
+  uint32_t modifiers = gKeyboardState.GetModifiers();
+  if (KeyboardState::IsModifierKey(key)) {
+    map.ReholdKeys(gKeyboardState.HeldKeys(), modifiers);
+    return;
+  }
+  *command = map.CommandForKey(key, modifiers);
+  if (*command == 0) return;
+  *singlePress = map.GetSinglePress(*command) ? 1 : 0;
+  map.Hold(*command);
+}
+
+void GameCommander::KeyUpToCommand(uint32_t key, CommandMap& map) {
+  uint32_t modifiers = gKeyboardState.GetModifiers();
+  if (KeyboardState::IsModifierKey(key)) {
+    map.ReholdKeys(gKeyboardState.HeldKeys(), modifiers);
+    return;
+  }
+  map.Release(map.CommandForKey(key, modifiers));
 }

@@ -4,6 +4,7 @@
 #include "Drovane/Comander.h"
 
 class CGameApp;
+class CommandMap;
 
 // The game's receiver of the main window's input: it keeps the global keyboard state
 // current and hands every event on to the application object.
@@ -29,6 +30,13 @@ public:
   int32_t OnCloseRequest() override;
 
   void SetApplication(CGameApp* application) { mpApplication = application; }
+
+  // The command a key-down gives in the map under the keyboard state's modifiers (0 for
+  // none), holding it there; a modifier key instead re-holds what every held key gives.
+  static void KeyDownToCommand(uint32_t key, CommandMap& map, int32_t* command, int32_t* singlePress);
+  // Releases the command the key gives under the modifiers now held; a modifier key
+  // re-holds what every held key gives.
+  static void KeyUpToCommand(uint32_t key, CommandMap& map);
 
   CGameApp* mpApplication = nullptr;
 };

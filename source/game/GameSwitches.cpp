@@ -1,0 +1,3 @@
+#include "game/GameSwitches.h"
+
+GameSwitches gGameSwitches;
