@@ -13,6 +13,7 @@
 #include "Drovane/MainWindow.h"
 #include "Drovane/ProgramEntry.h"
 #include "Drovane/StringTable.h"
+#include "Drovane/SystemReport.h"
 #include "platform/DataRoots.h"
 #include "pel3d/draw/DrawSettings.h"
 #include "platform/Display.h"
@@ -83,6 +84,7 @@ uint32_t CGameApp::Startup() {
   mLanguage = StartingLanguage();
   LoadPreferences();
   ProcessCommandLine();
+  WriteSystemReportToLog();
   SetLanguage();
   if (mDebugConsoleSwitch) {
     gpDebugConsole->Show();
