@@ -17,8 +17,9 @@ constexpr int kMostTimeStampRuns = 20;
 constexpr int kLoopRuns = 10;
 constexpr uint32_t kBitScansPerLoop = 4000;
 constexpr int32_t kMostClocks = 150;
-// A counter that has not moved after this many readings is taken as stuck.
-constexpr uint64_t kMostSpinReadings = 10'000'000;
+// A counter that has not moved far enough after this many readings (some 20 times the
+// window's length on a real clock) is taken as stuck.
+constexpr uint64_t kMostSpinReadings = 1'000'000;
 
 struct SpeedTable {
   uint16_t family;
