@@ -21,7 +21,7 @@ public:
   int GetLegalCopyright(std::string& text) const { return GetString("LegalCopyright", text); }
   int GetDebugVersion(std::string& text) const { return GetString("Debug Version", text); }
 
-  // Part 0 and 1 the high and low words of the most significant version word, 2 and 3 those
+  // part 0 and 1: the high and low words of the most significant version word, 2 and 3 those
   // of the least significant; -1 for another part or a failed lookup; 0 without a block.
   int32_t GetFixedInfo(int part) const;
 

@@ -10,5 +10,5 @@
 int GetWindowsVersionText(std::string& text, uint32_t versionWord = platform::GetVersion());
 // 4 for the 32-bit line, 3 otherwise.
 int32_t GetWindowsPlatformCode(uint32_t versionWord = platform::GetVersion());
-// Part 0 the major, 1 the minor version; -1 for other parts.
+// part 0: the major, 1: the minor version; -1 for other parts.
 int32_t GetWindowsVersionPart(int part, uint32_t versionWord = platform::GetVersion());
