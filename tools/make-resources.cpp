@@ -1,12 +1,16 @@
 // Writes the program's resource file: a record file with one chunk per resource, tagged
-// with the resource's id. Arguments: the output file, then ID=FILE pairs, each id once. The
-// output is readable by all; it is replaced only when every input was read and written.
+// with the resource's id. Arguments: the output file, then ID=FILE pairs, each id once. A
+// file whose name ends in ".hspt" holds hot-spot regions in their text form and becomes an
+// "HSPT" resource; any other file is taken as it is. The output is readable by all; it is
+// replaced only when every input was read and written.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "Drovane/RecordFile.h"
+#include "hotspots/HotSpotText.h"
+#include "hotspots/HotSpotWriter.h"
 #include "platform/FileHandle.h"
 #include "platform/WholeFile.h"
 #include "platform/ProgramResources.h"
@@ -18,6 +22,23 @@ struct Resource {
   uint32_t id;
   std::string data;
 };
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// Turns the text form of hot-spot regions into the resource's bytes.
+bool ConvertHotSpots(const std::string& sourceName, std::string& data) {
+  std::vector<HotSpot> regions;
+  std::string error;
+  if (!ParseHotSpotText(data, sourceName, regions, error)) {
+    std::fprintf(stderr, "make-resources: %s\n", error.c_str());
+    return false;
+  }
+  std::vector<uint8_t> bytes = WriteHotSpots(regions);
+  data.assign(bytes.begin(), bytes.end());
+  return true;
+}
 
 bool ReadResource(const std::string& argument, std::vector<Resource>& resources) {
   size_t equals = argument.find('=');
@@ -39,6 +60,8 @@ bool ReadResource(const std::string& argument, std::vector<Resource>& resources)
                  platform::LastFileFailure().c_str());
     return false;
   }
+  std::string sourceName = argument.substr(equals + 1);
+  if (EndsWith(sourceName, ".hspt") && !ConvertHotSpots(sourceName, resource.data)) return false;
   resources.push_back(std::move(resource));
   return true;
 }

@@ -7,6 +7,7 @@
 #include "Drovane/BackBuffer.h"
 #include "Drovane/ErrorReport.h"
 #include "Drovane/MainWindow.h"
+#include "Drovane/WindowsVersion.h"
 
 CApplication* gpApplication = nullptr;
 void* gMemoryPool = nullptr;
@@ -43,9 +44,9 @@ CBackBuffer* CApplication::CreateBackBuffer(int32_t width, int32_t height, const
 }
 
 int32_t CApplication::DetectOSVersion(uint32_t versionWord) {
-  uint32_t major = versionWord & 0xFF;
-  uint32_t minor = (versionWord >> 8) & 0xFF;
-  bool sixteenBitBased = (versionWord & 0x80000000) != 0;
+  int32_t major = GetWindowsVersionPart(0, versionWord);
+  int32_t minor = GetWindowsVersionPart(1, versionWord);
+  bool sixteenBitBased = GetWindowsPlatformCode(versionWord) != 4;
   if (major == 3 && minor < 50) {
     mOSVersion = sixteenBitBased ? 1 : 2;
   } else if (major < 4) {

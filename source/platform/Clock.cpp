@@ -37,6 +37,7 @@ ClockSource* gClock = nullptr;
 
 bool ManualClock::ReadCounter(uint64_t& counts) {
   counts = counter;
+  counter += counterStepPerRead;
   return hasCounter;
 }
 

@@ -25,6 +25,7 @@ public:
   uint32_t SystemTimeMs() override;
 
   uint64_t counter = 1;
+  uint64_t counterStepPerRead = 0;
   uint64_t frequency = 1000000;
   bool hasCounter = true;
   uint32_t systemMs = 1;

@@ -14,6 +14,7 @@
 #include "Drovane/MainWindow.h"
 #include "Drovane/ProgramEntry.h"
 #include "Drovane/StringTable.h"
+#include "Drovane/SystemReport.h"
 #include "platform/DataRoots.h"
 #include "pel3d/draw/DrawSettings.h"
 #include "platform/Display.h"
@@ -92,6 +93,7 @@ uint32_t CGameApp::Startup() {
   mLanguage = StartingLanguage();
   LoadPreferences();
   ProcessCommandLine();
+  WriteSystemReportToLog();
   SetLanguage();
   AddDebugKeyBindings();
   if (mDebugConsoleSwitch) {

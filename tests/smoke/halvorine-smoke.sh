@@ -2,7 +2,8 @@
 # Starts the real program headless with the windowed and debug-console switches, in a
 # temporary folder, asks it to quit with SIGTERM as soon as its first console line has
 # appeared on stderr, and checks that it ended cleanly, wrote its preferences into its own
-# XDG_DATA_HOME and nothing into the program's folder.
+# XDG_DATA_HOME and nothing into the program's folder. The system report's version line must
+# be among the console lines.
 set -u
 program=$1
 programFolder=$(dirname "$program")
@@ -41,6 +42,10 @@ status=$?
 printf 'stderr:\n%s\n%s' "$first" "$rest"
 if [[ "$first" != "Halvorine Startup..." ]]; then
   echo "FAIL: the console lines begin with \"$first\", not \"Halvorine Startup...\""
+  exit 1
+fi
+if ! grep -qE '^Version [0-9]+\.[0-9]+\.[0-9]+$' <<<"$rest"; then
+  echo "FAIL: no version line of the system report among the console lines"
   exit 1
 fi
 if [[ $status -ne 0 ]]; then
