@@ -129,7 +129,6 @@ bool TestCity::Build(const std::string& folder) {
   for (int32_t i = 0; i < mBodies->count; ++i) {
     Body* body = mBodies->bodies[i];
     AttachVertexPool(body, mPool);
-    LightBodyFaces(body);
     if (i >= kKindCount) body->flags |= kBodyOwnMatrix | kBodyVerticalLight;
   }
   mBodies->bodies[kTower]->userData = mBodies->bodies[kTowerFar];
@@ -183,6 +182,10 @@ void TestCity::PlaceDynamicObjects() {
   }
 }
 
+void TestCity::LightBodies() {
+  for (int32_t i = 0; i < mBodies->count; ++i) LightBodyFaces(mBodies->bodies[i]);
+}
+
 void TestCity::SetFarRows(int32_t cameraRow, int32_t farRows) {
   for (int32_t row = 0; row < kSide; ++row) {
     for (int32_t column = 0; column < kSide; ++column) {
@@ -204,6 +207,7 @@ CityDriver::CityDriver(TestCity& city, int32_t viewDepth, bool night) : mCity(ci
   SetTerrainTextures(0);
   const LightLevels& light = night ? kNightLight : kDayLight;
   SetLight(light.ambient, light.first, light.second, light.vertical);
+  mCity.LightBodies();
   SetClearColour(night ? 0x31313131u : 0x3A3A3A3Au);
   mCity.SetFarRows(mCameraRow, 16);
   mCamera = {Units(mCameraColumn * TestCity::kCellSize + 32), Units(90), Units(mCameraRow * TestCity::kCellSize + 32)};

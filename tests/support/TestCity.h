@@ -38,6 +38,8 @@ public:
   // Places the dynamic objects' bodies for the current camera.
   void PlaceDynamicObjects();
   const ResourceGroup* Bitmaps() const { return mBitmaps; }
+  // Relights every body from the current lights.
+  void LightBodies();
   // Marks cells at least this many rows from the camera's row as far.
   void SetFarRows(int32_t cameraRow, int32_t farRows);
 
