@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "pel3d/math/View.h"
-#include "support/ImageCheck.h"
 
 // A frame buffer for the engine's rasterisers with a sentinel everywhere outside the view:
 // rows above it, the bytes of each row past the view's width (so the column before a row's
@@ -54,7 +53,7 @@ public:
     return count;
   }
 
-  FrameView View() const { return {mBytes.data() + Offset(0, 0), mWidth, mHeight, mPitch}; }
+  const uint8_t* ViewPixels() const { return mBytes.data() + Offset(0, 0); }
 
 private:
   std::size_t Offset(int32_t x, int32_t y) const {
