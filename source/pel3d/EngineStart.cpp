@@ -1,5 +1,7 @@
 #include "pel3d/EngineStart.h"
 
+#include "pel3d/draw/FrameDraw.h"
+#include "pel3d/draw/RasterRoutines.h"
 #include "pel3d/files/ResourceReader.h"
 #include "pel3d/math/View.h"
 
@@ -18,4 +20,6 @@ void InitEngine() {
   SetClearColour(0);
   SetFarClip(0);
   ResetDrawMode();
+  SelectQueuedBodiesDraw();
+  BindEngineRasterisers();
 }

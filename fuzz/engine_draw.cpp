@@ -1,0 +1,142 @@
+// A fuzzed body group drawn through the body-queue draw and the scene draw from a few
+// cameras into a frame buffer guarded on every side.
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "FuzzEngine.h"
+#include "pel3d/EngineStart.h"
+#include "pel3d/bodies/Body.h"
+#include "pel3d/bodies/BodyGroup.h"
+#include "pel3d/bodies/BodyRegistry.h"
+#include "pel3d/bodies/Lighting.h"
+#include "pel3d/bodies/TexCoordScaling.h"
+#include "pel3d/bodies/VertexPool.h"
+#include "pel3d/draw/CellRecords.h"
+#include "pel3d/draw/DrawSettings.h"
+#include "pel3d/draw/FrameDraw.h"
+#include "pel3d/draw/SceneDraw.h"
+#include "pel3d/draw/TerrainGrid.h"
+#include "pel3d/files/ResourceGroup.h"
+#include "pel3d/math/View.h"
+#include "platform/ByteOrder.h"
+#include "support/GuardedFrameBuffer.h"
+
+namespace {
+
+constexpr Fixedpoint kOne = 65536;
+
+// A bitmap file of one 64 x 64 bitmap, enough for the pattern fill.
+std::vector<uint8_t> PatternBitmap() {
+  constexpr uint32_t kSide = 64;
+  std::vector<uint8_t> bytes(12 + 12 + 4 * kSide + kSide * kSide, 9);
+  platform::WriteLE32(&bytes[0], 1);
+  platform::WriteLE32(&bytes[12], kSide);
+  platform::WriteLE32(&bytes[16], kSide);
+  platform::WriteLE32(&bytes[20], 0);
+  for (uint32_t row = 0; row < kSide; ++row) platform::WriteLE32(&bytes[24 + 4 * row], row * kSide);
+  return bytes;
+}
+
+GuardedFrameBuffer& Frame() {
+  static GuardedFrameBuffer frame(560, 400, 640);
+  return frame;
+}
+
+void CheckFrame() {
+  if (Frame().BorderUntouched()) return;
+  std::fprintf(stderr, "a rasteriser wrote outside the view\n");
+  std::abort();
+}
+
+void SetUpView() {
+  InitEngine();
+  RenderSurface surface{0, 0, 560, 400, 0, 640, 480};
+  SetRenderSurface(surface);
+  SetPixelAspect(kOne);
+  Frame().Install();
+  SetFarClip(2000 * kOne);
+  SetFogThreshold(2001 * kOne);
+  SetFlatThreshold(300 * kOne);
+  SetObjectTextures(0);
+  SetTerrainTextures(0);
+  GridInit(13);
+}
+
+void PlaceCamera(int camera) {
+  static const Vec3 kPositions[] = {{0, 0, -20 * kOne}, {5 * kOne, 30 * kOne, -200 * kOne}, {0, -4 * kOne, 3 * kOne}};
+  Matrix matrix;
+  MatrixIdentity(matrix);
+  if (camera == 2) MatrixRotateY(900 * kOne, matrix);
+  const Vec3& at = kPositions[camera];
+  for (int axis = 0; axis < 3; ++axis) matrix[4 * axis + 3] = -at[axis];
+  SetCamera(at, matrix);
+}
+
+// One cell ahead of the camera holding every body as a static object, then the same as
+// dynamic objects of the far cell behind it.
+void DrawSceneOf(ResourceGroup* group) {
+  const int32_t count = GetGroupBodyCount(group);
+  std::vector<StaticEntry> statics(static_cast<std::size_t>(count));
+  std::vector<DrawObject> objects(static_cast<std::size_t>(count));
+  for (int32_t i = 0; i < count; ++i) {
+    statics[static_cast<std::size_t>(i)] = {i + 1 < count ? &statics[static_cast<std::size_t>(i) + 1] : nullptr,
+                                             GetGroupBody(group, i)};
+    DrawObject& object = objects[static_cast<std::size_t>(i)];
+    object.nextFirst = i + 1 < count ? &objects[static_cast<std::size_t>(i) + 1] : nullptr;
+    object.body = GetGroupBody(group, i);
+    MatrixIdentity(object.orientation);
+  }
+  DrawCell near{0, 0, 0, 0, 1, count ? statics.data() : nullptr, nullptr, nullptr};
+  DrawCell far{kCellFar, 0, 0, 64, 1, count ? statics.data() : nullptr, count ? objects.data() : nullptr, nullptr};
+  GroundTriangle* pair = gGrid.cellTriangles[6 * kGridMaxCells + 6];
+  gGrid.cellList[0] = &far;
+  gGrid.cellList[1] = &near;
+  for (int i = 0; i < 4; ++i) gGrid.groundList[i] = pair + (i & 1);
+  gGrid.cellCount = 2;
+  gGrid.groundCount = 4;
+  GridViewSetup();
+  SelectSceneDraw();
+  DrawView();
+  SelectQueuedBodiesDraw();
+}
+
+void DrawGroup(ResourceGroup* group, ResourceGroup* bitmaps) {
+  if (!group) return;
+  if (bitmaps) ScaleBodyTexCoords(group, bitmaps);
+  std::size_t transformed = 0, projected = 0;
+  for (int32_t i = 0; i < GetGroupBodyCount(group); ++i) {
+    transformed = std::max(transformed, GetTransformedBytes(GetGroupBody(group, i)));
+    projected += 2 * GetProjectedBytes(GetGroupBody(group, i));
+  }
+  VertexPool* pool = CreateVertexPool(transformed, projected);
+  for (int32_t i = 0; pool && i < GetGroupBodyCount(group); ++i) {
+    Body* body = GetGroupBody(group, i);
+    AttachVertexPool(body, pool);
+    LightBodyFaces(body);
+    if (i % 3 == 1) body->userData = kSkipInFarCells;
+  }
+  for (int camera = 0; pool && camera < 3; ++camera) {
+    PlaceCamera(camera);
+    DrawQueuedBodies();
+    CheckFrame();
+    DrawSceneOf(group);
+    CheckFrame();
+  }
+  FreeResourceGroup(group);
+  if (pool) DestroyVertexPool(pool);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (gScratchArena < 0) CreateApplicationArenas();
+  CleanEngine();
+  SetUpView();
+  static const std::vector<uint8_t> bitmapBytes = PatternBitmap();
+  ResourceGroup* bitmaps =
+      LoadResourceGroup(WriteFuzzFile("FUZZ.BMP", bitmapBytes.data(), bitmapBytes.size()), kGroupBitmaps);
+  DrawGroup(LoadResourceGroup(WriteFuzzFile("FUZZ.ZEF", data, size), kGroupBodies, "OBJECTS"), bitmaps);
+  CleanEngine();
+  return 0;
+}

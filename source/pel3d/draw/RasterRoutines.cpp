@@ -1,0 +1,35 @@
+#include "pel3d/draw/RasterRoutines.h"
+
+#include <array>
+
+#include "pel3d/raster/FlatFills.h"
+
+namespace {
+
+std::array<RasterRoutine, static_cast<std::size_t>(RasterId::kCount)> gRoutines{};
+
+}  // namespace
+
+void BindRasterRoutine(RasterId id, RasterRoutine routine) {
+  if (id == RasterId::kNone || id >= RasterId::kCount) return;
+  gRoutines[static_cast<std::size_t>(id)] = routine;
+}
+
+RasterRoutine GetRasterRoutine(RasterId id) {
+  if (id >= RasterId::kCount) return nullptr;
+  return gRoutines[static_cast<std::size_t>(id)];
+}
+
+void BindGameFaceRoutines(const GameFaceRoutines& routines) {
+  BindRasterRoutine(RasterId::kHeliStub, routines.heliStub);
+  BindRasterRoutine(RasterId::kPersonDrawFace, routines.personDrawFace);
+  BindRasterRoutine(RasterId::kDrawPixelPrimitive, routines.drawPixelPrimitive);
+  BindRasterRoutine(RasterId::kDrawBlinkingLight, routines.drawBlinkingLight);
+  BindRasterRoutine(RasterId::kDrawParticleSprite, routines.drawParticleSprite);
+}
+
+void BindEngineRasterisers() {
+  BindRasterRoutine(RasterId::kFillPolygonFlat, FillPolygonFlat);
+  BindRasterRoutine(RasterId::kFillPolygonFirstPixel, FillPolygonFirstPixel);
+  BindRasterRoutine(RasterId::kFillPolygonPattern, FillPolygonPattern);
+}

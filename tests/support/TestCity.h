@@ -1,0 +1,78 @@
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "pel3d/draw/CellRecords.h"
+#include "pel3d/math/FixedPoint.h"
+#include "pel3d/math/Vec3.h"
+
+struct Body;
+struct ResourceGroup;
+struct VertexPool;
+
+// A city of generated bodies for drawing tests and benchmarks: 80 x 80 cells of 64 units,
+// every fourth row and column a street, every other cell a block (5 faces) or a tower (8
+// faces) of one of several heights, walls of type 0 and roofs of type 15. Some buildings
+// are dynamic objects with matrices of their own; far cells draw low-detail substitutes
+// and leave the kiosks out. The bodies are written to engine files in the folder and
+// loaded from there.
+class TestCity {
+public:
+  static constexpr int32_t kSide = 80;
+  static constexpr int32_t kCellSize = 64;
+
+  // Writes and loads the city's files in the folder; Ready() tells whether it worked.
+  explicit TestCity(const std::string& folder);
+  ~TestCity();
+  TestCity(const TestCity&) = delete;
+  TestCity& operator=(const TestCity&) = delete;
+
+  bool Ready() const { return mReady; }
+  const std::string& Error() const { return mError; }
+  // The record of a cell, null outside the city.
+  DrawCell* Cell(int32_t row, int32_t column);
+  // The ground colour of a cell: street or block.
+  uint8_t GroundColour(int32_t row, int32_t column) const;
+  // Places the dynamic objects' bodies for the current camera.
+  void PlaceDynamicObjects();
+  const ResourceGroup* Bitmaps() const { return mBitmaps; }
+  // Relights every body from the current lights.
+  void LightBodies();
+  // Marks cells at least this many rows from the camera's row as far.
+  void SetFarRows(int32_t cameraRow, int32_t farRows);
+
+private:
+  bool Build(const std::string& folder);
+  void LayOutCells();
+
+  bool mReady = false;
+  std::string mError;
+  ResourceGroup* mBodies = nullptr;
+  ResourceGroup* mBitmaps = nullptr;
+  VertexPool* mPool = nullptr;
+  std::vector<DrawCell> mCells;
+  std::deque<StaticEntry> mStatics;
+  std::deque<DrawObject> mObjects;
+};
+
+// Plays the world's part each frame: lays out the grid around a fixed camera, lists the
+// cells ahead of it far to near with their ground colours and countdowns, and sets the
+// view distance's far clip and thresholds (the fog threshold beyond the far clip) and the
+// day or night light.
+class CityDriver {
+public:
+  CityDriver(TestCity& city, int32_t viewDepth, bool night);
+  // Sets up the lists of one frame; GridViewSetup and DrawView follow.
+  void PrepareFrame();
+  // PrepareFrame, GridViewSetup and DrawView.
+  void DrawFrame();
+
+private:
+  TestCity& mCity;
+  int32_t mDepth;
+  int32_t mCameraRow = 10;
+  int32_t mCameraColumn = 40;
+  Vec3 mCamera;
+};
