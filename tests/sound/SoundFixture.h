@@ -19,6 +19,9 @@
 // follow, and a folder for the WAVE files the tests write.
 class SoundFixture : public testing::Test {
 protected:
+  // The device only asks that there be a window to cooperate with.
+  static constexpr platform::WindowHandle kTestWindow = 1;
+
   void SetUp() override {
     clock.systemMs = 1000;
     platform::SetClockSource(&clock);
@@ -36,7 +39,7 @@ protected:
     platform::SetClockSource(nullptr);
   }
 
-  void StartSound() { ASSERT_EQ(gSoundSystem.Initialize(platform::kNoWindow), 1); }
+  void StartSound() { ASSERT_EQ(gSoundSystem.Initialize(kTestWindow), 1); }
 
   void AdvanceMs(uint32_t ms) { platform::AdvanceClock(clock, clock.systemMs + ms); }
 
