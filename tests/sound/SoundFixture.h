@@ -56,9 +56,15 @@ protected:
     return samples;
   }
 
-  // The left channel of everything the output played.
-  std::vector<int16_t> PlayedLeft() {
+  // Everything the output played since the last ForgetPlayed, left and right interleaved.
+  std::vector<int16_t> Played() {
     std::vector<int16_t> played = silent->Played();
+    return std::vector<int16_t>(played.begin() + static_cast<long>(playedStart), played.end());
+  }
+  void ForgetPlayed() { playedStart = silent->Played().size(); }
+
+  std::vector<int16_t> PlayedLeft() {
+    std::vector<int16_t> played = Played();
     std::vector<int16_t> left;
     for (size_t i = 0; i < played.size(); i += 2) left.push_back(played[i]);
     return left;
@@ -67,4 +73,5 @@ protected:
   platform::ManualClock clock;
   std::shared_ptr<platform::SilentSoundOutput> silent;
   TempFolder folder;
+  size_t playedStart = 0;
 };
