@@ -185,6 +185,16 @@ TEST_F(DigitalSoundTest, StopReportsAnArmedCompletionOnce) {
   }
 }
 
+// 60 s of 16-bit stereo is over 5 MB: bytes times 1000 would not fit in 32 bits.
+TEST_F(DigitalSoundTest, RemainingTimeCountsFramesOfALongStereoSound) {
+  DigitalSound sound(SaveSteady(2, 16, 60 * 22050), kLoadInMemory);
+  ASSERT_EQ(sound.Load(), 1);
+  EXPECT_EQ(sound.GetRemainingTime(), 60000u);
+  ASSERT_EQ(sound.Play(0, 0), 1);
+  AdvanceMs(15000);
+  EXPECT_EQ(sound.GetRemainingTime(), 45000u);
+}
+
 TEST_F(DigitalSoundTest, StopOfASilentSoundCallsNothing) {
   DigitalSound sound(SaveSteady(1, 8, 2205), kLoadInMemory);
   int calls = 0;
