@@ -21,6 +21,13 @@ constexpr uint32_t kCompletionResolutionMs = 5;
 constexpr uint32_t kLoopingRemainingMs = 0x7FFFFFFF;
 constexpr int32_t kPanLimit = 10000;
 
+// 1 on success; else the failure is reported with its text and 0 returned.
+int Reported(platform::ResultCode result, const char* message) {
+  if (result == kResultOk) return 1;
+  ReportDirectSoundError(result, message);
+  return 0;
+}
+
 void CompletionTimerProc(uint32_t, uint32_t, uintptr_t user, uintptr_t, uintptr_t) {
   reinterpret_cast<DigitalSound*>(user)->OnCompletionTimer();
 }
@@ -280,34 +287,22 @@ int DigitalSound::SetVolume(int32_t volume) {
   std::lock_guard lock(platform::SoundLock());
   mVolume = volume;
   if (!mpBuffers[0]) return 0;
-  platform::ResultCode result = mpBuffers[0]->SetVolume(volume - kSoundVolumeMax);
-  if (result != kResultOk) {
-    ReportDirectSoundError(result, "Error in call to SetVolume() in DigitalSound::SetVolume()");
-    return 0;
-  }
-  return 1;
+  return Reported(mpBuffers[0]->SetVolume(volume - kSoundVolumeMax),
+                  "Error in call to SetVolume() in DigitalSound::SetVolume()");
 }
 
 int DigitalSound::GetPan(int32_t& pan) {
   std::lock_guard lock(platform::SoundLock());
   if (!mpBuffers[0]) return 1;
-  platform::ResultCode result = mpBuffers[0]->GetPan(pan);
-  if (result != kResultOk) {
-    ReportDirectSoundError(result, "Error in call to GetPan() in DigitalSound::GetPan()");
-    return 0;
-  }
-  return 1;
+  return Reported(mpBuffers[0]->GetPan(pan),
+                  "Error in call to GetPan() in DigitalSound::GetPan()");
 }
 
 int DigitalSound::SetPan(int32_t pan) {
   std::lock_guard lock(platform::SoundLock());
   if (!mpBuffers[0]) return 1;
-  platform::ResultCode result = mpBuffers[0]->SetPan(std::clamp(pan, -kPanLimit, kPanLimit));
-  if (result != kResultOk) {
-    ReportDirectSoundError(result, "Error in call to SetPan() in DigitalSound::SetPan()");
-    return 0;
-  }
-  return 1;
+  return Reported(mpBuffers[0]->SetPan(std::clamp(pan, -kPanLimit, kPanLimit)),
+                  "Error in call to SetPan() in DigitalSound::SetPan()");
 }
 
 uint32_t DigitalSound::GetBaseFrequency() {
@@ -318,24 +313,16 @@ uint32_t DigitalSound::GetBaseFrequency() {
 int DigitalSound::GetFrequency(uint32_t& frequency) {
   std::lock_guard lock(platform::SoundLock());
   if (!mpBuffers[0]) return 1;
-  platform::ResultCode result = mpBuffers[0]->GetFrequency(frequency);
-  if (result != kResultOk) {
-    ReportDirectSoundError(result, "Error in call to GetFrequency() in DigitalSound::GetFrequency()");
-    return 0;
-  }
-  return 1;
+  return Reported(mpBuffers[0]->GetFrequency(frequency),
+                  "Error in call to GetFrequency() in DigitalSound::GetFrequency()");
 }
 
 int DigitalSound::SetFrequency(uint32_t frequency) {
   std::lock_guard lock(platform::SoundLock());
   if (!mpBuffers[0]) return 1;
   uint32_t clamped = std::clamp(frequency, platform::kSoundMinFrequency, platform::kSoundMaxFrequency);
-  platform::ResultCode result = mpBuffers[0]->SetFrequency(clamped);
-  if (result != kResultOk) {
-    ReportDirectSoundError(result, "Error in call to SetFrequency() in DigitalSound::SetFrequency()");
-    return 0;
-  }
-  return 1;
+  return Reported(mpBuffers[0]->SetFrequency(clamped),
+                  "Error in call to SetFrequency() in DigitalSound::SetFrequency()");
 }
 
 int DigitalSound::SetCompletionCallback(CompletionCallback callback, uintptr_t data) {
