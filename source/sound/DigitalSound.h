@@ -63,7 +63,6 @@ public:
   // The sound's own buffer (slot 0), or null.
   platform::SoundBuffer* OwnBuffer() const { return mpBuffers[0].get(); }
   WaveFormat& Format() { return mFormat; }
-  uint32_t DataSize() const { return mDataSize; }
 
   // Streaming.
   int InitializeStreamBuffer(int stopIfPlaying);

@@ -42,9 +42,6 @@ public:
 
   // The mode a Play with mode 0 uses.
   void SetPlayMode(int32_t mode) { mPlayMode = mode; }
-  int32_t PlayMode() const { return mPlayMode; }
-  const std::string& FileName() const { return mFileName; }
-  int32_t IsLooping() const { return mLooping; }
   int32_t IsStreaming() const { return mStreaming; }
 
   bool operator<(const Sound& other) const { return mKey < other.mKey; }

@@ -6,7 +6,7 @@
 #include "platform/RiffFile.h"
 #include "platform/SoundFormat.h"
 
-// Reading RIFF WAVE files for the sounds, whole or a piece at a time: open a file and take
+// Reading RIFF WAVE files for the sounds, whole or a portion at a time: open a file and take
 // its format, seek to its samples (again, to rewind), read them in portions.
 using WaveFileHandle = std::unique_ptr<platform::RiffFile>;
 
@@ -19,7 +19,6 @@ struct WaveFormat : platform::SoundFormat {
 // Result codes of the WAVE routines; any other nonzero code is the RIFF reader's own.
 enum WaveResult : uint32_t {
   kWaveOk = 0,
-  kWaveNoMemory = 0xE000,
   kWaveCannotOpen = 0xE100,
   kWaveNotWave = 0xE101,
   kWaveBadFormat = 0xE102,
