@@ -9,8 +9,11 @@
 #include "platform/Display.h"
 #include "platform/Process.h"
 #include "platform/QuitSignals.h"
+#include "platform/SoundDevice.h"
 #include "platform/UserSignal.h"
 #include "shell/GameApp.h"
+#include "sound/SoundBank.h"
+#include "sound/SoundSystem.h"
 
 int main(int argc, char** argv) {
   platform::InstallQuitSignalHandlers();
@@ -24,6 +27,11 @@ int main(int argc, char** argv) {
   }
   gPerformanceFrequency = static_cast<float>(platform::QueryPerformanceFrequency());
   int result = RunApplication(new (std::nothrow) CGameApp);
+  // Sounds go before the device they play on, and the timer thread stops with the device,
+  // so no sound callback runs once main returns.
+  gSoundBank.DeleteAll();
+  gSoundSystem.Release();
+  platform::ShutdownSound();
   platform::ShutdownVideo();
   return result;
 }

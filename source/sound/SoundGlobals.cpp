@@ -1,0 +1,8 @@
+// The sound globals, in one place so that their order is fixed: the system is built before
+// the bank and so destroyed after it, once the bank's sounds have released their buffers.
+#include "sound/SoundBank.h"
+#include "sound/SoundSystem.h"
+
+platform::SoundDevice* lpDS = nullptr;
+SoundSystem gSoundSystem;
+SoundBank gSoundBank;
