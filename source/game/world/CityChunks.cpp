@@ -1,5 +1,6 @@
 #include "game/world/CityChunks.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "Drovane/FourCharCode.h"
@@ -13,33 +14,29 @@ using platform::WriteBE32;
 
 namespace {
 
-#define CITY_ARRAY(member) offsetof(CityArrays, member)
-
 const CityChunk kCityChunks[] = {
-    {FourCC("CNAM"), false, kCityNameSize, CITY_ARRAY(CityStr), CityWordKind::kBytes},
-    {FourCC("MISC"), true, 4800, CITY_ARRAY(MiscInfo), CityWordKind::kWords32},
-    {FourCC("ALTM"), false, 32768, CITY_ARRAY(AltMap), CityWordKind::kWords16},
-    {FourCC("XTER"), true, 16384, CITY_ARRAY(auxPtr3), CityWordKind::kBytes},
-    {FourCC("XBLD"), true, 16384, CITY_ARRAY(auxPtr1), CityWordKind::kBytes},
-    {FourCC("XZON"), true, 16384, CITY_ARRAY(auxPtr2), CityWordKind::kBytes},
-    {FourCC("XUND"), true, 16384, CITY_ARRAY(auxPtr4), CityWordKind::kBytes},
-    {FourCC("XTXT"), true, 16384, CITY_ARRAY(auxPtr5), CityWordKind::kBytes},
-    {FourCC("XLAB"), true, 6400, CITY_ARRAY(auxPtr6), CityWordKind::kBytes},
-    {FourCC("XMIC"), true, 1200, CITY_ARRAY(auxPtr7), CityWordKind::kMicro},
-    {FourCC("XTHG"), true, 480, CITY_ARRAY(auxPtr8), CityWordKind::kBytes},
-    {FourCC("XBIT"), true, 16384, CITY_ARRAY(BitsMap), CityWordKind::kBytes},
-    {FourCC("XTRF"), true, 4096, CITY_ARRAY(TrafficMap), CityWordKind::kBytes},
-    {FourCC("XPLT"), true, 4096, CITY_ARRAY(PolluteMap), CityWordKind::kBytes},
-    {FourCC("XVAL"), true, 4096, CITY_ARRAY(ValueMap), CityWordKind::kBytes},
-    {FourCC("XCRM"), true, 4096, CITY_ARRAY(CrimeMap), CityWordKind::kBytes},
-    {FourCC("XPLC"), true, 1024, CITY_ARRAY(PoliceMap), CityWordKind::kBytes},
-    {FourCC("XFIR"), true, 1024, CITY_ARRAY(FireMap), CityWordKind::kBytes},
-    {FourCC("XPOP"), true, 1024, CITY_ARRAY(PopMap), CityWordKind::kBytes},
-    {FourCC("XROG"), true, 1024, CITY_ARRAY(ROGMap), CityWordKind::kBytes},
-    {FourCC("XGRP"), true, 3328, CITY_ARRAY(GraphData), CityWordKind::kWords32},
+    {FourCC("CNAM"), false, kCityNameSize, offsetof(CityArrays, CityStr), CityWordKind::kBytes},
+    {FourCC("MISC"), true, 4800, offsetof(CityArrays, MiscInfo), CityWordKind::kWords32},
+    {FourCC("ALTM"), false, 32768, offsetof(CityArrays, AltMap), CityWordKind::kWords16},
+    {FourCC("XTER"), true, 16384, offsetof(CityArrays, auxPtr3), CityWordKind::kBytes},
+    {FourCC("XBLD"), true, 16384, offsetof(CityArrays, auxPtr1), CityWordKind::kBytes},
+    {FourCC("XZON"), true, 16384, offsetof(CityArrays, auxPtr2), CityWordKind::kBytes},
+    {FourCC("XUND"), true, 16384, offsetof(CityArrays, auxPtr4), CityWordKind::kBytes},
+    {FourCC("XTXT"), true, 16384, offsetof(CityArrays, auxPtr5), CityWordKind::kBytes},
+    {FourCC("XLAB"), true, 6400, offsetof(CityArrays, auxPtr6), CityWordKind::kBytes},
+    {FourCC("XMIC"), true, 1200, offsetof(CityArrays, auxPtr7), CityWordKind::kMicro},
+    {FourCC("XTHG"), true, 480, offsetof(CityArrays, auxPtr8), CityWordKind::kBytes},
+    {FourCC("XBIT"), true, 16384, offsetof(CityArrays, BitsMap), CityWordKind::kBytes},
+    {FourCC("XTRF"), true, 4096, offsetof(CityArrays, TrafficMap), CityWordKind::kBytes},
+    {FourCC("XPLT"), true, 4096, offsetof(CityArrays, PolluteMap), CityWordKind::kBytes},
+    {FourCC("XVAL"), true, 4096, offsetof(CityArrays, ValueMap), CityWordKind::kBytes},
+    {FourCC("XCRM"), true, 4096, offsetof(CityArrays, CrimeMap), CityWordKind::kBytes},
+    {FourCC("XPLC"), true, 1024, offsetof(CityArrays, PoliceMap), CityWordKind::kBytes},
+    {FourCC("XFIR"), true, 1024, offsetof(CityArrays, FireMap), CityWordKind::kBytes},
+    {FourCC("XPOP"), true, 1024, offsetof(CityArrays, PopMap), CityWordKind::kBytes},
+    {FourCC("XROG"), true, 1024, offsetof(CityArrays, ROGMap), CityWordKind::kBytes},
+    {FourCC("XGRP"), true, 3328, offsetof(CityArrays, GraphData), CityWordKind::kWords32},
 };
-
-#undef CITY_ARRAY
 
 uint8_t* ArrayOf(CityArrays& city, const CityChunk& chunk) {
   return reinterpret_cast<uint8_t*>(&city) + chunk.offset;
