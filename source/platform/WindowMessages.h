@@ -65,6 +65,7 @@ constexpr intptr_t kKeyReleased = static_cast<intptr_t>(1u << 31);
 struct Point {
   int32_t x = 0;
   int32_t y = 0;
+  bool operator==(const Point&) const = default;
 };
 
 struct Rect {
