@@ -153,7 +153,9 @@ void PumpNativeEvents(std::vector<Message>& messages) {
   while (SDL_PollEvent(&event)) {
     SdlWindow* window = EventWindow(event);
     if (!window) continue;
-    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) window->Redisplay();
+    if (event.type == SDL_WINDOWEVENT &&
+        (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED))
+      window->Redisplay();
     gTranslator.Translate(event, window->Target(), messages);
   }
 }
