@@ -2,6 +2,7 @@
 
 #include "Drovane/Comander.h"
 #include "Drovane/ErrorReport.h"
+#include "Drovane/ScreenBuffer.h"
 #include "platform/Display.h"
 #include "platform/VirtualKeys.h"
 #include "platform/Window.h"
@@ -67,6 +68,26 @@ void MainWindow::UpdateScreenRects() {
   Point topLeft = ClientToScreen(mWindow, {client.left, client.top});
   Point bottomRight = ClientToScreen(mWindow, {client.right, client.bottom});
   mClientScreenRect = {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+  if (auto* screen = dynamic_cast<ScreenBuffer*>(mpBackBuffer)) screen->SetDisplayRect(mClientScreenRect);
+}
+
+uint32_t MainWindow::Redraw() { return PresentBuffer(); }
+
+uint32_t MainWindow::PresentBuffer() {
+  if (!mpBackBuffer) return kNoError;
+  while (mpBackBuffer->Unlock() != 0) {
+  }
+  mpBackBuffer->Swap(nullptr, 0, 0);
+  return kNoError;
+}
+
+void MainWindow::SetPaletteEntries(int32_t first, int32_t count, const uint32_t* entries) {
+  if (mpBackBuffer) mpBackBuffer->SetPaletteEntries(first, count, entries);
+}
+
+int32_t MainWindow::Prepare() {
+  OnPrepare();
+  return 1;
 }
 
 int32_t MainWindow::SetWindowedStyle() {
@@ -117,9 +138,14 @@ intptr_t MainWindow::HandleMessage(WindowHandle window, uint32_t message, uintpt
       if (LowWord(static_cast<uintptr_t>(lParam)) != HTCLIENT) break;
       SetCursorResource(0);
       return 1;
+    case WM_PALETTECHANGED:
+      if (static_cast<WindowHandle>(wParam) == window) return 0;
+      [[fallthrough]];
     case WM_ACTIVATEAPP:
-      // The screen palette is re-attached here once the game has a screen buffer; the
-      // application's active bit is left alone.
+    case WM_QUERYNEWPALETTE:
+      // Another program may have disturbed the screen palette; the application's active
+      // bit is left alone.
+      if (auto* screen = dynamic_cast<ScreenBuffer*>(mpBackBuffer)) screen->SetPalette();
       return 0;
     case WM_KEYDOWN:
       if (commander) commander->OnKeyDown(key);

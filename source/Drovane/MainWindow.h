@@ -18,8 +18,18 @@ public:
   intptr_t HandleMessage(platform::WindowHandle window, uint32_t message, uintptr_t wParam,
                          intptr_t lParam) override;
 
+  // Releases every outstanding lock of the back buffer and presents it. 0.
+  uint32_t Redraw() override;
+  uint32_t PresentBuffer() override;
+  // Sets colours of the back buffer's palette.
+  void SetPaletteEntries(int32_t first, int32_t count, const uint32_t* entries) override;
+  // Called once the screen buffer exists. 1.
+  int32_t Prepare();
+
   // Creates and shows the window; kErrorFailure when it exists already or cannot be made.
   uint32_t Create();
+  // Records the window and client rectangles on the screen and gives the client's to the
+  // screen buffer as its display rectangle.
   void UpdateScreenRects();
   void CenterOnScreen();
   void CenterRectOnScreen(platform::Rect& rect) const;

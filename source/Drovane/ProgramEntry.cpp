@@ -4,6 +4,7 @@
 
 #include "Drovane/Application.h"
 #include "Drovane/DebugLog.h"
+#include "Drovane/DrovanePalette.h"
 #include "platform/MessageQueue.h"
 #include "platform/Window.h"
 
@@ -22,6 +23,8 @@ int RunApplication(CApplication* application) {
     return 0;
   }
   application->mFlags |= kAppActive;
+  // The screen goes black before the first frame.
+  RealizeBlackPalette();
   if (application->PrepareGame() != 0) {
     delete application;
     return 0;

@@ -1,11 +1,13 @@
 #include "Drovane/WinWindow.h"
 
 #include "Drovane/Application.h"
+#include "Drovane/BackBuffer.h"
 #include "Drovane/Comander.h"
 #include "Drovane/CursorFile.h"
 #include "Drovane/DebugLog.h"
 #include "Drovane/RawResource.h"
 #include "Drovane/ErrorReport.h"
+#include "platform/StaticColours.h"
 #include "platform/Window.h"
 
 using namespace platform;
@@ -78,6 +80,46 @@ uint32_t WinWindow::SetCursorIndex(int32_t index) {
   return kNoError;
 }
 
+uint32_t WinWindow::Redraw() { return PresentBuffer(); }
+
+uint32_t WinWindow::PresentBuffer() {
+  if (!mpBackBuffer || mpBackBuffer->Lock() == 0) return kNoError;
+  mpBackBuffer->Swap(this, 0, 0);
+  mpBackBuffer->Unlock();
+  return kNoError;
+}
+
+uint32_t WinWindow::RollInRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  const int32_t step = (bottom - top) / 10;
+  if (step <= 0) return kErrorFailure;
+  if (!mpBackBuffer || mpBackBuffer->Lock() == 0) return kNoError;
+  mpBackBuffer->ComposeToWindow(this, left, top, right, top + step, left, bottom - step);
+  for (int32_t offset = step, y = bottom - step; y > top; offset += step, y -= step) {
+    mpBackBuffer->ComposeToWindow(this, left, top, right, top + offset, left, y);
+  }
+  mpBackBuffer->ComposeToWindow(this, left, top, right, bottom, left, top);
+  mpBackBuffer->Unlock();
+  return kNoError;
+}
+
+void WinWindow::SetPaletteEntries(int32_t first, int32_t count, const uint32_t* entries) {
+  if (!entries || first < 0 || count <= 0 || first > 256 || count > 256 - first) return;
+  Rgb colours[256];
+  for (int32_t i = 0; i < count; ++i) {
+    const uint32_t colour = entries[first + i];
+    colours[i] = {static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8), static_cast<uint8_t>(colour)};
+  }
+  SetPictureColours(mWindow, first, count, colours);
+}
+
+uint32_t WinWindow::BlitToWindow(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t dx, int32_t dy) {
+  if (mWindow == kNoWindow) return kErrorFailure;
+  MovePictureRect(mWindow, {left, top, right, bottom}, dx, dy);
+  return kNoError;
+}
+
+uint32_t WinWindow::OnPrepare() { return kErrorCursor; }
+
 CBackBuffer* WinWindow::SetBackBuffer(CBackBuffer* buffer) {
   CBackBuffer* previous = mpBackBuffer;
   mpBackBuffer = buffer;
@@ -131,6 +173,9 @@ intptr_t WinWindow::HandleMessage(WindowHandle window, uint32_t message, uintptr
       return 0;
     case WM_ACTIVATEAPP:
       SetApplicationFlag(kAppActive, wParam != 0);
+      break;
+    case WM_PAINT:
+      Redraw();
       break;
     default:
       break;

@@ -28,6 +28,19 @@ public:
   // program resource, which replaces the one loaded before. 0 when a pointer was shown,
   // kErrorCursor (mhCursor null) when the resource is missing or not a pointer.
   virtual uint32_t SetCursorResource(uint32_t resourceId);
+  // Presents the back buffer into the window.
+  virtual uint32_t Redraw();
+  // Locks the back buffer and swaps it into this window. 0.
+  virtual uint32_t PresentBuffer();
+  // Presents a rectangle of the back buffer so that it slides up from its bottom edge in
+  // tenths of its height. kErrorFailure, drawing nothing, for fewer than 10 rows.
+  virtual uint32_t RollInRect(int32_t left, int32_t top, int32_t right, int32_t bottom);
+  // Sets colours first to first + count - 1 (0x00RRGGBB, taken from entries[first]) of
+  // the picture the window shows.
+  virtual void SetPaletteEntries(int32_t first, int32_t count, const uint32_t* entries);
+  // Moves a rectangle of the shown picture by (dx, dy). kErrorFailure without a window.
+  uint32_t BlitToWindow(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t dx, int32_t dy);
+  virtual uint32_t OnPrepare();
   // Shows pointer index (0 to 15) of mCursors; kErrorCursor for an empty entry.
   uint32_t SetCursorIndex(int32_t index);
   // The buffer presented into this window (not owned); returns the one before.

@@ -34,6 +34,9 @@ constexpr uint32_t kBltKeySrc = 0x8000;
 constexpr uint32_t kBltRop = 0x20000;
 constexpr uint32_t kBltWait = 0x1000000;
 
+// Vertical-blank waits.
+constexpr uint32_t kWaitBlankBegin = 0x1;
+
 // Palette capabilities.
 constexpr uint32_t kPalette8Bit = 0x4;
 
@@ -130,10 +133,15 @@ public:
   virtual ResultCode SetCooperativeLevel(WindowHandle window, uint32_t flags) = 0;
   virtual ResultCode SetDisplayMode(int32_t width, int32_t height, int32_t bitsPerPixel) = 0;
   virtual ResultCode RestoreDisplayMode() = 0;
+  // A primary surface (kSurfacePrimary) is the picture of the window given to
+  // SetCooperativeLevel, of its client size; width and height are not used for it.
   virtual ResultCode CreateSurface(int32_t width, int32_t height, uint32_t caps, DisplaySurface** surface) = 0;
   // 256 entries (kPalette8Bit).
   virtual ResultCode CreatePalette(uint32_t caps, const PaletteEntry* entries, DisplayPalette** palette) = 0;
   virtual ResultCode CreateClipper(DisplayClipper** clipper) = 0;
+  // Returns once a vertical blank begins (kWaitBlankBegin).
+  virtual ResultCode WaitForVerticalBlank(uint32_t flags) = 0;
+  virtual ResultCode GetVerticalBlankStatus(bool& inBlank) = 0;
 };
 
 // Makes the display object for the default driver.

@@ -23,6 +23,8 @@ public:
   void SetSizeLimits(Point, Point) override {}
   void SetFullScreen(bool fullScreen) override { mFullScreen = fullScreen; }
   void CaptureMouse(bool) override {}
+  // The window layer keeps the picture; there is nothing to show it on.
+  void Present(const WindowPicture&) override {}
 
 private:
   Rect mBounds;

@@ -2,6 +2,10 @@
 
 #include <new>
 
+#include "platform/PrimarySurface.h"
+#include "platform/VerticalBlank.h"
+#include "platform/Window.h"
+
 namespace platform {
 
 uint32_t DisplayObject::Release() {
@@ -23,6 +27,7 @@ ResultCode MemoryPalette::GetEntries(uint32_t start, uint32_t count, PaletteEntr
 ResultCode MemoryPalette::SetEntries(uint32_t start, uint32_t count, const PaletteEntry* entries) {
   if (!entries || start > 256 || count > 256 - start) return kDisplayInvalidParams;
   for (uint32_t i = 0; i < count; ++i) mEntries[start + i] = entries[i];
+  if (mpWatcher) mpWatcher->PaletteChanged();
   return kResultOk;
 }
 
@@ -74,9 +79,18 @@ ResultCode MemoryDisplayDevice::CreateSurface(int32_t width, int32_t height, uin
                                               DisplaySurface** surface) {
   if (!surface) return kDisplayInvalidParams;
   *surface = nullptr;
+  if (caps & kSurfacePrimary) return CreatePrimarySurface(surface);
   if (width <= 0 || height <= 0) return kDisplayInvalidParams;
   if (width > kMaxSurfaceSide || height > kMaxSurfaceSide) return kDisplayTooBigSize;
   *surface = new (std::nothrow) MemorySurface(width, height, caps);
+  return *surface ? kResultOk : kDisplayOutOfMemory;
+}
+
+ResultCode MemoryDisplayDevice::CreatePrimarySurface(DisplaySurface** surface) {
+  if (!IsWindow(cooperativeWindow)) return kDisplayCurrentlyNotAvailable;
+  const Rect client = GetClientRect(cooperativeWindow);
+  if (client.Width() <= 0 || client.Height() <= 0) return kDisplayInvalidParams;
+  *surface = new (std::nothrow) PrimarySurface(cooperativeWindow, client.Width(), client.Height());
   return *surface ? kResultOk : kDisplayOutOfMemory;
 }
 
@@ -93,6 +107,17 @@ ResultCode MemoryDisplayDevice::CreateClipper(DisplayClipper** clipper) {
   if (!clipper) return kDisplayInvalidParams;
   *clipper = new (std::nothrow) MemoryClipper();
   return *clipper ? kResultOk : kDisplayOutOfMemory;
+}
+
+ResultCode MemoryDisplayDevice::WaitForVerticalBlank(uint32_t flags) {
+  if (!(flags & kWaitBlankBegin)) return kDisplayInvalidParams;
+  WaitForVerticalBlankBegin();
+  return kResultOk;
+}
+
+ResultCode MemoryDisplayDevice::GetVerticalBlankStatus(bool& inBlank) {
+  inBlank = IsInVerticalBlank();
+  return kResultOk;
 }
 
 ResultCode DirectDrawCreate(DisplayDevice** device) {

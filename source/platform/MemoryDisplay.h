@@ -9,15 +9,27 @@
 // backend of headless runs and tests, and what the on-screen presenter reads from.
 namespace platform {
 
+// Told when the entries of the palette it watches change.
+class PaletteWatcher {
+public:
+  virtual void PaletteChanged() = 0;
+
+protected:
+  ~PaletteWatcher() = default;
+};
+
 class MemoryPalette : public DisplayPalette {
 public:
   explicit MemoryPalette(const PaletteEntry* entries);
   ResultCode GetEntries(uint32_t start, uint32_t count, PaletteEntry* entries) const override;
   ResultCode SetEntries(uint32_t start, uint32_t count, const PaletteEntry* entries) override;
   const std::array<PaletteEntry, 256>& Entries() const { return mEntries; }
+  // The one watcher (the primary surface showing the palette); null for none.
+  void SetWatcher(PaletteWatcher* watcher) { mpWatcher = watcher; }
 
 private:
   std::array<PaletteEntry, 256> mEntries{};
+  PaletteWatcher* mpWatcher = nullptr;
 };
 
 class MemoryClipper : public DisplayClipper {
@@ -87,6 +99,8 @@ public:
   ResultCode CreateSurface(int32_t width, int32_t height, uint32_t caps, DisplaySurface** surface) override;
   ResultCode CreatePalette(uint32_t caps, const PaletteEntry* entries, DisplayPalette** palette) override;
   ResultCode CreateClipper(DisplayClipper** clipper) override;
+  ResultCode WaitForVerticalBlank(uint32_t flags) override;
+  ResultCode GetVerticalBlankStatus(bool& inBlank) override;
 
   // What the game asked for. A test sets cooperativeLevelResult to make the call fail.
   ResultCode cooperativeLevelResult = kResultOk;
@@ -95,6 +109,9 @@ public:
   int32_t modeWidth = 0;
   int32_t modeHeight = 0;
   int32_t modeBits = 0;
+
+private:
+  ResultCode CreatePrimarySurface(DisplaySurface** surface);
 };
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/WindowMessages.h"
+#include "platform/WindowPicture.h"
 
 namespace platform {
 
@@ -25,6 +26,8 @@ public:
   // Full screen fills the desktop without changing its mode; the picture is letterboxed.
   virtual void SetFullScreen(bool fullScreen) = 0;
   virtual void CaptureMouse(bool capture) = 0;
+  // Shows the picture through its colours, placed by FitPicture in the window's area.
+  virtual void Present(const WindowPicture& picture) = 0;
 };
 
 // A window on the display when there is one, else a headless one.

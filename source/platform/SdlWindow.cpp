@@ -4,6 +4,8 @@
 
 #include "platform/Display.h"
 #include "platform/NativeWindow.h"
+#include "platform/PictureConversion.h"
+#include "platform/PictureMapping.h"
 #include "platform/SdlEventTranslator.h"
 
 namespace platform {
@@ -16,23 +18,26 @@ std::map<uint32_t, SdlWindow*> gWindowsById;
 SdlEventTranslator gTranslator;
 
 // A window on the display. Until the game presents pictures into it, it shows the black
-// of an empty screen.
+// of an empty screen; after that the last picture, also when it is uncovered or moved.
 class SdlWindow : public NativeWindow {
 public:
   SdlWindow(WindowHandle handle, SDL_Window* window, const Rect& bounds)
       : mHandle(handle), mWindow(window), mPicture{bounds.Width(), bounds.Height()} {
-    mRenderer = SDL_CreateRenderer(mWindow, -1, 0);
+    // With vertical sync a presenting frame waits for the display, which paces the game.
+    mRenderer = SDL_CreateRenderer(mWindow, -1, SDL_RENDERER_PRESENTVSYNC);
+    if (!mRenderer) mRenderer = SDL_CreateRenderer(mWindow, -1, 0);
     gWindowsById[SDL_GetWindowID(mWindow)] = this;
   }
   ~SdlWindow() override {
     gWindowsById.erase(SDL_GetWindowID(mWindow));
+    if (mTexture) SDL_DestroyTexture(mTexture);
     if (mRenderer) SDL_DestroyRenderer(mRenderer);
     SDL_DestroyWindow(mWindow);
   }
 
   void Show() override {
     SDL_ShowWindow(mWindow);
-    EraseBackground();
+    Redisplay();
   }
   void Raise() override { SDL_RaiseWindow(mWindow); }
   void SetBounds(const Rect& bounds) override {
@@ -60,23 +65,52 @@ public:
   }
   void SetFullScreen(bool fullScreen) override {
     SDL_SetWindowFullscreen(mWindow, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    EraseBackground();
+    Redisplay();
   }
   // Not every video driver can capture; without it the drag ends at the window's edge.
   void CaptureMouse(bool capture) override { SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE); }
 
-  void EraseBackground() {
+  void Present(const WindowPicture& picture) override {
+    if (!mRenderer || !MakeTexture(picture.size)) return;
+    void* texels = nullptr;
+    int texturePitch = 0;
+    if (SDL_LockTexture(mTexture, nullptr, &texels, &texturePitch) != 0) return;
+    ConvertPicture(picture.pixels.data(), picture.size.x, picture.size.x, picture.size.y, ToArgb(picture.colours),
+                   static_cast<uint32_t*>(texels), texturePitch);
+    SDL_UnlockTexture(mTexture);
+    Redisplay();
+  }
+
+  // The last picture letterboxed in black, or black alone before the first.
+  void Redisplay() {
     if (!mRenderer) return;
     SDL_SetRenderDrawColor(mRenderer, 0, 0, 0, 255);
     SDL_RenderClear(mRenderer);
+    if (mTexture) {
+      int width = 0, height = 0;
+      SDL_GetRendererOutputSize(mRenderer, &width, &height);
+      const PictureFit fit = FitPicture({width, height}, mTextureSize);
+      const SDL_Rect place{fit.left, fit.top, fit.width, fit.height};
+      SDL_RenderCopy(mRenderer, mTexture, nullptr, &place);
+    }
     SDL_RenderPresent(mRenderer);
   }
   TranslationTarget Target() const { return {mHandle, mPicture, PixelSize()}; }
 
 private:
+  bool MakeTexture(Point size) {
+    if (mTexture && size == mTextureSize) return true;
+    if (mTexture) SDL_DestroyTexture(mTexture);
+    mTexture = SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, size.x, size.y);
+    mTextureSize = size;
+    return mTexture != nullptr;
+  }
+
   WindowHandle mHandle;
   SDL_Window* mWindow;
   SDL_Renderer* mRenderer = nullptr;
+  SDL_Texture* mTexture = nullptr;
+  Point mTextureSize;
   Point mPicture;
 };
 
@@ -119,7 +153,9 @@ void PumpNativeEvents(std::vector<Message>& messages) {
   while (SDL_PollEvent(&event)) {
     SdlWindow* window = EventWindow(event);
     if (!window) continue;
-    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) window->EraseBackground();
+    if (event.type == SDL_WINDOWEVENT &&
+        (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED))
+      window->Redisplay();
     gTranslator.Translate(event, window->Target(), messages);
   }
 }

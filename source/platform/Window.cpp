@@ -1,5 +1,7 @@
 #include "platform/Window.h"
 
+#include <algorithm>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <vector>
@@ -17,6 +19,8 @@ struct WindowRecord {
   Point picture;
   void* userData = nullptr;
   bool destroying = false;
+  bool hasPicture = false;
+  WindowPicture shown;
   std::unique_ptr<NativeWindow> native;
 };
 
@@ -190,5 +194,55 @@ void ReleaseCapture() {
 }
 
 WindowHandle GetCapture() { return gCapture; }
+
+
+void PresentPicture(WindowHandle window, const uint8_t* pixels, int32_t pitch, Point size,
+                    const std::array<Rgb, 256>& colours) {
+  WindowRecord* record = Find(window);
+  if (!record || !pixels || size.x <= 0 || size.y <= 0 || pitch < size.x) return;
+  WindowPicture& shown = record->shown;
+  shown.size = size;
+  shown.colours = colours;
+  shown.pixels.resize(static_cast<size_t>(size.x) * static_cast<size_t>(size.y));
+  for (int32_t y = 0; y < size.y; ++y) {
+    std::memcpy(&shown.pixels[static_cast<size_t>(y) * size.x], pixels + static_cast<ptrdiff_t>(y) * pitch,
+                static_cast<size_t>(size.x));
+  }
+  record->hasPicture = true;
+  record->native->Present(shown);
+}
+
+void SetPictureColours(WindowHandle window, int32_t first, int32_t count, const Rgb* colours) {
+  WindowRecord* record = Find(window);
+  if (!record || !colours || first < 0 || count <= 0 || first > 256 || count > 256 - first) return;
+  std::copy(colours, colours + count, record->shown.colours.begin() + first);
+  if (record->hasPicture) record->native->Present(record->shown);
+}
+
+void MovePictureRect(WindowHandle window, const Rect& rect, int32_t dx, int32_t dy) {
+  WindowRecord* record = Find(window);
+  if (!record || !record->hasPicture) return;
+  WindowPicture& shown = record->shown;
+  const std::vector<uint8_t> before = shown.pixels;
+  const Rect from{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, shown.size.x),
+                  std::min(rect.bottom, shown.size.y)};
+  for (int32_t y = from.top; y < from.bottom; ++y) {
+    const int64_t toY = int64_t{y} + dy;
+    if (toY < 0 || toY >= shown.size.y) continue;
+    for (int32_t x = from.left; x < from.right; ++x) {
+      const int64_t toX = int64_t{x} + dx;
+      if (toX < 0 || toX >= shown.size.x) continue;
+      shown.pixels[static_cast<size_t>(toY * shown.size.x + toX)] = before[static_cast<size_t>(y) * shown.size.x + x];
+    }
+  }
+  record->native->Present(shown);
+}
+
+bool GetWindowPicture(WindowHandle window, WindowPicture& picture) {
+  WindowRecord* record = Find(window);
+  if (!record || !record->hasPicture) return false;
+  picture = record->shown;
+  return true;
+}
 
 }  // namespace platform

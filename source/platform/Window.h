@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/WindowMessages.h"
+#include "platform/WindowPicture.h"
 
 namespace platform {
 
@@ -69,5 +70,17 @@ void SetWindowFullScreen(WindowHandle window, bool fullScreen);
 void SetCapture(WindowHandle window);
 void ReleaseCapture();
 WindowHandle GetCapture();
+
+// Presenting. The window keeps the last picture and colours it was given and shows them
+// again whenever the desktop asks. The picture is width x height pixels, pitch bytes a row.
+void PresentPicture(WindowHandle window, const uint8_t* pixels, int32_t pitch, Point size,
+                    const std::array<Rgb, 256>& colours);
+// Changes count colours from first and shows the kept picture through them.
+void SetPictureColours(WindowHandle window, int32_t first, int32_t count, const Rgb* colours);
+// Copies a rectangle of the kept picture to the place moved by (dx, dy), clipped to the
+// picture, and shows it.
+void MovePictureRect(WindowHandle window, const Rect& rect, int32_t dx, int32_t dy);
+// The kept picture; false when the window has none yet.
+bool GetWindowPicture(WindowHandle window, WindowPicture& picture);
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include "Drovane/DataPaths.h"
 #include "Drovane/DebugConsole.h"
 #include "Drovane/DebugLog.h"
+#include "Drovane/DirectDrawObject.h"
 #include "Drovane/ErrorReport.h"
 #include "Drovane/JoystickManager.h"
 #include "Drovane/JoystickSetRecord.h"
@@ -13,6 +14,7 @@
 #include "Drovane/Languages.h"
 #include "Drovane/MainWindow.h"
 #include "Drovane/ProgramEntry.h"
+#include "Drovane/ScreenBuffer.h"
 #include "Drovane/StringTable.h"
 #include "Drovane/SystemReport.h"
 #include "platform/DataRoots.h"
@@ -70,6 +72,10 @@ CGameApp::~CGameApp() {
   platform::RouteUserSignal(platform::kNoWindow, 0);
   delete mpMainWindow;
   mpMainWindow = nullptr;
+  // What a failed preparation left behind.
+  delete mpScreenBuffer;
+  mpScreenBuffer = nullptr;
+  DDDisable();
   SavePreferences();
   SetPrefsFile(nullptr);
   DestroyApplicationArenas();
@@ -207,10 +213,33 @@ uint32_t CGameApp::PrepareGame() {
   }
   // Full screen takes the whole desktop, keeping its mode.
   if (!mWindowed) platform::SetWindowFullScreen(mpMainWindow->mWindow, true);
+  if (PrepareDisplay() != 0) return kErrorFailure;
+  mpMainWindow->Prepare();
   mpGameCommander = std::make_unique<GameCommander>();
   mpGameCommander->SetApplication(this);
   mpMainWindow->SetComander(mpGameCommander.get());
   StartLiveTuning();
+  return 0;
+}
+
+uint32_t CGameApp::PrepareDisplay() {
+  const uint32_t enabled = DDEnable();
+  if (enabled != 0) {
+    ReportDirectDrawError(enabled, "Error in CGameApp::PrepareGame() after DDEnable()");
+    return kErrorFailure;
+  }
+  const uint32_t level = mWindowed ? platform::kCooperativeNormal
+                                   : platform::kCooperativeExclusive | platform::kCooperativeFullScreen;
+  const uint32_t result = lpDD->SetCooperativeLevel(mpMainWindow->mWindow, level);
+  if (result != 0) {
+    ReportDirectDrawError(result, "Error in CGameApp::PrepareGame() after SetCooperativeLevel()");
+    return kErrorFailure;
+  }
+  if (!mWindowed) SetDisplayMode();
+  if (!CreateScreenBuffer()) {
+    DebugPrintf("Error in CGameApp::PrepareGame() after CreateScreenBuffer()\n");
+    return kErrorFailure;
+  }
   return 0;
 }
 
@@ -260,7 +289,9 @@ uint32_t CGameApp::RunFrame() {
   if (mActive) {
     IdleUpdate(elapsed);
     RunMode();
+    if (mRedraw && mpMainWindow) mpMainWindow->Redraw();
   }
+  if (gLockCount != 0) DebugPrintf("Surface lock count: %ld", static_cast<long>(gLockCount));
   return 0;
 }
 
@@ -292,10 +323,18 @@ int32_t CGameApp::CheckJoysticksChanged() {
 
 uint32_t CGameApp::FinishGame() {
   platform::RouteUserSignal(platform::kNoWindow, 0);
+  ReleaseScreenPalette();
+  DestroyScreenBuffer();
+  if (!mWindowed && lpDD && mpMainWindow) {
+    RestoreDisplayMode();
+    const uint32_t result = lpDD->SetCooperativeLevel(mpMainWindow->mWindow, platform::kCooperativeNormal);
+    if (result != 0) ReportDirectDrawError(result, "Error in CGameApp::FinishGame() after lpDD->SetCooperativeLevel()");
+  }
   delete mpMainWindow;
   mpMainWindow = nullptr;
   delete[] mpPalette;
   mpPalette = nullptr;
+  DDDisable();
   return 0;
 }
 

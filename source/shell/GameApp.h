@@ -16,6 +16,7 @@
 
 class GameCommander;
 class KeyWindows;
+class ScreenBuffer;
 
 // The game's title: the main window's and the debug console's.
 inline constexpr const char* kGameTitle = "Halvorine";
@@ -87,6 +88,16 @@ public:
   virtual void SetLanguage();
   // 1 when the desktop is wider than 640, taller than 480 and at 8 bits per pixel.
   virtual int32_t IsDesktopModeUsable() const;
+  // The screen buffer for the main window at its client size, given to the window as its
+  // back buffer with the window's place on the screen; 0 when it or its surfaces could
+  // not be made.
+  virtual int32_t CreateScreenBuffer();
+  // Takes the screen buffer from the main window and deletes it. 1.
+  virtual int32_t DestroyScreenBuffer();
+  // Full screen's display mode (recorded by the display; the desktop keeps its own). 1.
+  virtual int32_t SetDisplayMode();
+  virtual int32_t RestoreDisplayMode();
+  virtual void ReleaseScreenPalette();
   virtual uint32_t RunMode();
   // Push or remove a mode code; 1 when the code was handled, 0 when it was not.
   virtual int32_t EnterMode(int32_t mode);
@@ -125,6 +136,8 @@ public:
   int32_t GetCommandAmount(int32_t commandId) const override;
 
   MainWindow* mpMainWindow = nullptr;
+  ScreenBuffer* mpScreenBuffer = nullptr;
+  int16_t mBackBufferCount = 1;
   int32_t mWindowed = 1;
   Stopwatch mFrameStopwatch{1};
   // While 0, frames run neither the idle update nor the mode.
@@ -158,6 +171,9 @@ public:
 
 private:
   void ChooseDisplayConfiguration();
+  // DirectDraw, its cooperative level, full screen's mode and the screen buffer; 0, or
+  // kErrorFailure after the failure's message.
+  uint32_t PrepareDisplay();
   void StartLiveTuning();
   void LoadStringTable();
   void ChooseLanguage(const std::string& name);

@@ -16,6 +16,9 @@
 #include "Drovane/PrefsFile.h"
 #include "Drovane/MainWindow.h"
 #include "Drovane/ProgramEntry.h"
+#include "Drovane/DirectDrawObject.h"
+#include "Drovane/ScreenBuffer.h"
+#include "platform/MemoryDisplay.h"
 #include "platform/Clock.h"
 #include "platform/MessageQueue.h"
 #include "platform/QuitSignals.h"
@@ -301,6 +304,36 @@ TEST_F(GameAppTest, FullScreenWindowIsAPopUp) {
   ASSERT_EQ(app->PrepareGame(), 0u);
   EXPECT_EQ(GetWindowStyle(app->mpMainWindow->mWindow) & WS_POPUP, static_cast<uint32_t>(WS_POPUP));
   EXPECT_EQ(GetClientRect(app->mpMainWindow->mWindow), (Rect{0, 0, 640, 480}));
+  auto* display = dynamic_cast<MemoryDisplayDevice*>(lpDD);
+  ASSERT_NE(display, nullptr);
+  EXPECT_EQ(display->cooperativeFlags, kCooperativeExclusive | kCooperativeFullScreen);
+  EXPECT_EQ(display->modeWidth, 640);
+  EXPECT_EQ(display->modeHeight, 480);
+  EXPECT_EQ(display->modeBits, 8);
+  app->FinishGame();
+  EXPECT_EQ(lpDD, nullptr);
+}
+
+TEST_F(GameAppTest, PreparesABlackScreenAndReleasesItAtTheEnd) {
+  StoreCommandLine("-w");
+  app->Startup();
+  ASSERT_EQ(app->PrepareGame(), 0u);
+  ASSERT_NE(app->mpScreenBuffer, nullptr);
+  EXPECT_EQ(app->mpScreenBuffer->mWidth, 640);
+  EXPECT_EQ(app->mpScreenBuffer->mHeight, 480);
+  EXPECT_EQ(app->mpScreenBuffer->mBackBufferCount, 1);
+  EXPECT_EQ(app->mpMainWindow->mpBackBuffer, app->mpScreenBuffer);
+  EXPECT_EQ(dynamic_cast<MemoryDisplayDevice*>(lpDD)->cooperativeFlags, kCooperativeNormal);
+  WindowPicture shown;
+  ASSERT_TRUE(GetWindowPicture(app->mpMainWindow->mWindow, shown));
+  EXPECT_EQ(shown.size, (Point{640, 480}));
+  for (uint8_t pixel : shown.pixels) ASSERT_EQ(shown.colours[pixel], (Rgb{0, 0, 0}));
+  EXPECT_GT(gSurfaceMemory, 0);
+  EXPECT_EQ(app->FinishGame(), 0u);
+  EXPECT_EQ(app->mpScreenBuffer, nullptr);
+  EXPECT_EQ(gSurfaceMemory, 0);
+  EXPECT_EQ(lpPalette, nullptr);
+  EXPECT_EQ(lpDD, nullptr);
 }
 
 struct CloseCase {
