@@ -73,6 +73,12 @@ void CBackBuffer::ResetFields() {
   mpPalette = nullptr;
   mSurfaceDesc = SurfaceDesc{};
   mBltFx = BltFx{};
+  mpFont.reset();
+  mTextColor = 0;
+  mPenColor = 0;
+  mhPen.reset();
+  mPenWidth = 0;
+  mPenColorUsed = 0;
 }
 
 void CBackBuffer::CreateSurface(int32_t width, int32_t height) {

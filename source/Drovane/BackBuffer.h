@@ -1,8 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 
+#include "Drovane/GdiFont.h"
 #include "Drovane/ImageBuffer.h"
+#include "platform/DeviceContext.h"
 #include "platform/DisplayDevice.h"
 
 // Pixels of every surface the back buffers made; the statistics line shows it.
@@ -61,6 +64,24 @@ public:
   virtual uint32_t DrawPixelRect(const platform::Rect& rect, int32_t thickness);
   virtual platform::DisplaySurface* GetSurface() const;
 
+  // A line in mPenColor, width pixels wide, through the surface's device context; a
+  // 1-pixel line leaves out its end point. The pen is made anew only when the width or the
+  // colour changed. 0, kNoSurface, or kErrorFailure when the context cannot be had.
+  virtual uint32_t DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t width);
+  // Text in mTextColor, broken into lines at spaces, in the rectangle; length -1 for the
+  // whole text. Options: kTextCenter (before kTextRight), kTextRight, kTextVCenter,
+  // kTextOpaque (a white background), kTextMeasure (nothing drawn; the rectangle becomes
+  // the text's extent). The font is the one given, else the buffer's, else the default.
+  // 0, kNoSurface, or kErrorFailure for a missing rectangle.
+  virtual uint32_t DrawBufferText(const char* text, int32_t length, uint32_t options, platform::Rect* rect,
+                                  GdiFont* font);
+  // The same with the rectangle's edges behind four pointers; a null pRight or pBottom
+  // stands for the buffer's width or height. Measuring writes all four given edges back.
+  virtual uint32_t DrawBufferText(const char* text, uint32_t options, int32_t* pLeft, int32_t* pTop,
+                                  int32_t* pRight, int32_t* pBottom, GdiFont* font);
+  // Gives the buffer its text font; the buffer owns it and deletes the one before. 0.
+  uint32_t SetFont(GdiFont* font);
+
   // Reads the pixels of the bitmap file the buffer was made from. 0, or kErrorImageFile
   // when the file does not open, is bad or no longer fits the surface.
   uint32_t LoadImageFile();
@@ -78,6 +99,15 @@ public:
   platform::DisplayPalette* mpPalette = nullptr;
   platform::SurfaceDesc mSurfaceDesc;
   platform::BltFx mBltFx;
+  // The default font of the buffer's text; owned, may be null.
+  std::unique_ptr<GdiFont> mpFont;
+  // Colours 0x00RRGGBB of text and of DrawLine; users set them before drawing.
+  uint32_t mTextColor = 0;
+  uint32_t mPenColor = 0;
+  // DrawLine's pen and the width and colour it was made with.
+  std::unique_ptr<platform::Pen> mhPen;
+  int32_t mPenWidth = 0;
+  uint32_t mPenColorUsed = 0;
 
 private:
   void CreateSurface(int32_t width, int32_t height);
@@ -92,6 +122,13 @@ private:
   // A width-by-height block clipped to the locked pixels.
   void FillBlock(int64_t left, int64_t top, int64_t width, int64_t height);
 };
+
+// Options of DrawBufferText.
+constexpr uint32_t kTextCenter = 1;
+constexpr uint32_t kTextVCenter = 2;
+constexpr uint32_t kTextOpaque = 4;
+constexpr uint32_t kTextRight = 8;
+constexpr uint32_t kTextMeasure = 16;
 
 // Failure of LoadImageFile.
 constexpr uint32_t kErrorImageFile = 0x80000006;

@@ -125,6 +125,9 @@ public:
   virtual ResultCode SetPalette(DisplayPalette* palette) = 0;
   virtual ResultCode SetClipper(DisplayClipper* clipper) = 0;
   virtual ResultCode GetSize(int32_t& width, int32_t& height) const = 0;
+  // The pixels for a device context to draw through, locked or not; one context at a time.
+  virtual ResultCode GetDC(SurfaceDesc& desc) = 0;
+  virtual ResultCode ReleaseDC() = 0;
 };
 
 class DisplayDevice : public DisplayObject {

@@ -59,6 +59,8 @@ public:
   ResultCode SetPalette(DisplayPalette* palette) override;
   ResultCode SetClipper(DisplayClipper* clipper) override;
   ResultCode GetSize(int32_t& width, int32_t& height) const override;
+  ResultCode GetDC(SurfaceDesc& desc) override;
+  ResultCode ReleaseDC() override;
 
   int32_t Pitch() const { return mPitch; }
   const uint8_t* Pixels() const { return mPixels.data(); }
@@ -84,6 +86,7 @@ private:
   uint32_t mCaps;
   std::vector<uint8_t> mPixels;
   bool mLocked = false;
+  bool mHasDC = false;
   bool mHasKey = false;
   ColorKey mKey;
   DisplayPalette* mpPalette = nullptr;

@@ -131,4 +131,17 @@ ResultCode MemorySurface::GetSize(int32_t& width, int32_t& height) const {
   return kResultOk;
 }
 
+ResultCode MemorySurface::GetDC(SurfaceDesc& desc) {
+  if (mHasDC) return kDisplaySurfaceBusy;
+  mHasDC = true;
+  desc = {mWidth, mHeight, mPitch, mPixels.data()};
+  return kResultOk;
+}
+
+ResultCode MemorySurface::ReleaseDC() {
+  if (!mHasDC) return kDisplayGeneric;
+  mHasDC = false;
+  return kResultOk;
+}
+
 }  // namespace platform

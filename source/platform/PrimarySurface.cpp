@@ -4,11 +4,19 @@
 #include "platform/Window.h"
 
 namespace platform {
+namespace {
+
+const PrimarySurface* gCurrent = nullptr;
+
+}  // namespace
 
 PrimarySurface::PrimarySurface(WindowHandle window, int32_t width, int32_t height)
-    : MemorySurface(width, height, kSurfacePrimary), mWindow(window) {}
+    : MemorySurface(width, height, kSurfacePrimary), mWindow(window) {
+  gCurrent = this;
+}
 
 PrimarySurface::~PrimarySurface() {
+  if (gCurrent == this) gCurrent = nullptr;
   if (auto* palette = dynamic_cast<MemoryPalette*>(Palette())) palette->SetWatcher(nullptr);
 }
 
@@ -49,6 +57,14 @@ std::array<Rgb, 256> PrimarySurface::ShownColours() const {
     colours[i] = {shown.red, shown.green, shown.blue};
   }
   return colours;
+}
+
+const PrimarySurface* PrimarySurface::Current() { return gCurrent; }
+
+ResultCode PrimarySurface::ReleaseDC() {
+  const ResultCode result = MemorySurface::ReleaseDC();
+  if (result == kResultOk) Present();
+  return result;
 }
 
 void PrimarySurface::Present() const {

@@ -24,6 +24,11 @@ public:
   // The colours the picture is shown through: the attached palette's, else the system
   // palette; an explicit entry stands for the system colour at its red index.
   std::array<Rgb, 256> ShownColours() const;
+  // Drawing through a device context shows the picture when the context is released.
+  ResultCode ReleaseDC() override;
+
+  // The primary surface made last and still alive: the screen; null when there is none.
+  static const PrimarySurface* Current();
 
 private:
   void Present() const;

@@ -30,6 +30,7 @@ enum WindowMessage : uint32_t {
   WM_CLOSE = 0x0010,
   WM_QUIT = 0x0012,
   WM_ACTIVATEAPP = 0x001C,
+  WM_FONTCHANGE = 0x001D,
   WM_SETCURSOR = 0x0020,
   WM_GETMINMAXINFO = 0x0024,
   WM_KEYDOWN = 0x0100,
@@ -37,6 +38,7 @@ enum WindowMessage : uint32_t {
   WM_CHAR = 0x0102,
   WM_SYSKEYDOWN = 0x0104,
   WM_SYSKEYUP = 0x0105,
+  WM_VSCROLL = 0x0115,
   WM_MOUSEMOVE = 0x0200,
   WM_LBUTTONDOWN = 0x0201,
   WM_LBUTTONUP = 0x0202,
@@ -49,6 +51,14 @@ enum WindowMessage : uint32_t {
 // Registered window messages take ids from this range.
 constexpr uint32_t kFirstRegisteredMessage = 0xC000;
 constexpr uint32_t kLastRegisteredMessage = 0xFFFF;
+
+// WM_VSCROLL's codes (low word of wParam); the position is in the high word.
+constexpr uint32_t SB_LINEUP = 0;
+constexpr uint32_t SB_LINEDOWN = 1;
+constexpr uint32_t SB_PAGEUP = 2;
+constexpr uint32_t SB_PAGEDOWN = 3;
+constexpr uint32_t SB_THUMBPOSITION = 4;
+constexpr uint32_t SB_THUMBTRACK = 5;
 
 // WM_ACTIVATE's low word of wParam.
 constexpr uint32_t WA_INACTIVE = 0;

@@ -53,7 +53,31 @@ size_t DecodeUtf8(const std::string& text, size_t position, uint32_t& codePoint)
   return length;
 }
 
+void AppendUtf8(uint32_t codePoint, std::string& out) {
+  if (codePoint < 0x80) {
+    out += static_cast<char>(codePoint);
+  } else if (codePoint < 0x800) {
+    out += static_cast<char>(0xC0 | (codePoint >> 6));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (codePoint >> 12));
+    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+  }
+}
+
 }  // namespace
+
+std::string Windows1252ToUtf8(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (char c : text) {
+    const auto byte = static_cast<uint8_t>(c);
+    const uint32_t mapped = byte >= 0x80 && byte < 0xA0 ? kHighControlRange[byte - 0x80] : 0;
+    AppendUtf8(mapped ? mapped : byte, result);
+  }
+  return result;
+}
 
 bool Utf8ToWindows1252Exact(const std::string& utf8, std::string& out, size_t& badOffset) {
   out.clear();

@@ -36,3 +36,28 @@ INSTANTIATE_TEST_SUITE_P(
                     CharsetCase{"\xFF" "d", "d"}));
 
 }  // namespace
+
+namespace {
+
+struct ToUtf8Case {
+  std::string text;
+  const char* utf8;
+};
+
+void PrintTo(const ToUtf8Case& c, std::ostream* os) { *os << c.text.size() << " bytes"; }
+
+class Windows1252ToUtf8Test : public testing::TestWithParam<ToUtf8Case> {};
+
+TEST_P(Windows1252ToUtf8Test, RendersEveryByte) { EXPECT_EQ(platform::Windows1252ToUtf8(GetParam().text), GetParam().utf8); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Windows1252ToUtf8Test,
+    testing::Values(ToUtf8Case{"Heli 42!", "Heli 42!"},
+                    ToUtf8Case{"caf\xE9", "caf\xC3\xA9"},                       // e acute
+                    ToUtf8Case{"\x80", "\xE2\x82\xAC"},                          // euro sign
+                    ToUtf8Case{"\x93q\x94", "\xE2\x80\x9C" "q" "\xE2\x80\x9D"},  // curly quotes
+                    ToUtf8Case{"\x9F\xFF", "\xC5\xB8\xC3\xBF"},                  // both Y with diaeresis
+                    ToUtf8Case{"\x81", "\xC2\x81"},                              // unassigned: the control character
+                    ToUtf8Case{"a\r\nb", "a\r\nb"}));
+
+}  // namespace
