@@ -1,6 +1,7 @@
-// The whole draw of one frame of the test city, textures off, into a 640 x 480 buffer from
-// a fixed camera above the roofs, beside a reference that fills as many pixels with a plain
-// affine textured span loop; and the flat fills and a memset in ns per pixel.
+// The whole draw of one frame of the textured, fogged test city, object textures on and off
+// (terrain textures off), into a 640 x 480 buffer from a fixed camera above the roofs,
+// beside a reference that fills as many pixels with a plain affine textured span loop; and
+// each fill and a memset in ns per pixel.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -19,6 +20,9 @@
 #include "pel3d/files/Bitmap.h"
 #include "pel3d/math/View.h"
 #include "pel3d/raster/FlatFills.h"
+#include "pel3d/raster/FogFills.h"
+#include "pel3d/raster/FogLevel.h"
+#include "pel3d/raster/TexturedFills.h"
 #include "pel3d/raster/ScanConverter.h"
 #include "support/TestCity.h"
 
@@ -58,7 +62,10 @@ void CountingFill(const DrawBlock& block) {
 
 int64_t PixelsDrawn(CityDriver& driver) {
   gCounted = 0;
-  BindRasterRoutine(RasterId::kFillPolygonFlat, CountingFill);
+  for (RasterId id : {RasterId::kFillPolygonFlat, RasterId::kFillPolygonFlatFog, RasterId::kDrawTexturedPolygon,
+                      RasterId::kDrawTexturedPolygonFog}) {
+    BindRasterRoutine(id, CountingFill);
+  }
   driver.DrawFrame();
   BindEngineRasterisers();
   return gCounted;
@@ -70,9 +77,10 @@ void BM_CityFrame(benchmark::State& state) {
     state.SkipWithError(city.Error().c_str());
     return;
   }
-  CityDriver driver(city, static_cast<int32_t>(state.range(0)), false);
+  const bool textures = state.range(1) != 0;
+  CityDriver driver(city, static_cast<int32_t>(state.range(0)), false, textures);
   const int64_t pixels = PixelsDrawn(driver);
-  if (state.range(0) == 61) gPixelsAtDepth61 = pixels;
+  if (state.range(0) == 61 && textures) gPixelsAtDepth61 = pixels;
   for (auto _ : state) {
     driver.DrawFrame();
     benchmark::DoNotOptimize(gFrame.data());
@@ -83,9 +91,12 @@ void BM_CityFrame(benchmark::State& state) {
   state.counters["faces"] = counters.facesConsidered;
   state.counters["pixels"] = static_cast<double>(pixels);
 }
-BENCHMARK(BM_CityFrame)->Arg(13)->Arg(37)->Arg(61)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_CityFrame)
+    ->ArgNames({"depth", "textures"})
+    ->ArgsProduct({{13, 37, 61}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 
-// The reference: the depth-61 frame's pixel count filled in spans of the view's width by a
+// The reference: the textured depth-61 frame's pixel count filled in spans of the view's width by a
 // plain affine textured span loop from a 64 x 64 texture.
 void BM_ReferenceSpans(benchmark::State& state) {
   std::vector<uint8_t> texture(64 * 64);
@@ -109,14 +120,22 @@ void BM_ReferenceSpans(benchmark::State& state) {
 }
 BENCHMARK(BM_ReferenceSpans)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 
-// One fill of the whole view as two triangles, in ns per pixel.
+// One fill of the whole view as two triangles, in ns per pixel: the texture stretched over
+// the view with v falling in one triangle and rising in the other, and the fog rising from
+// the threshold at the left to the view distance at the right.
 template <void (*kFill)(const DrawBlock&)>
 void BM_Fill(benchmark::State& state) {
-  City();
-  std::vector<uint8_t> pattern(64 * 64, 7);
+  TestCity& city = City();
+  std::vector<uint8_t> pattern(64 * 64);
+  for (std::size_t i = 0; i < pattern.size(); ++i) pattern[i] = static_cast<uint8_t>(i * 7);
   const Bitmap bitmap{64, 64, 0, pattern.data(), nullptr};
-  ScreenVertex first[3] = {{0, 0, 0, 0, 0}, {kViewWidth << 12, 0, 0, 0, 0}, {kViewWidth << 12, kViewHeight << 12, 0, 0, 0}};
-  ScreenVertex second[3] = {{0, 0, 0, 0, 0}, {kViewWidth << 12, kViewHeight << 12, 0, 0, 0}, {0, kViewHeight << 12, 0, 0, 0}};
+  SetShadeTable(city.ShadeTable(false), kShadeRows);
+  SetFogThreshold(Fixedpoint{100} << 16);
+  SetFogRange(Fixedpoint{64} << 16);
+  constexpr int32_t kRight = kViewWidth << 12, kBottom = kViewHeight << 12;
+  constexpr Fixedpoint kNear = Fixedpoint{100} << 16, kFar = Fixedpoint{164} << 16, kEnd = 63 << 16;
+  ScreenVertex first[3] = {{0, 0, kNear, 0, kEnd}, {kRight, 0, kFar, kEnd, 0}, {kRight, kBottom, kFar, kEnd, kEnd}};
+  ScreenVertex second[3] = {{0, 0, kNear, 0, 0}, {kRight, kBottom, kFar, kEnd, kEnd}, {0, kBottom, kNear, 0, kEnd}};
   DrawBlock a{3, first, 42, &bitmap, nullptr, nullptr};
   DrawBlock b{3, second, 42, &bitmap, nullptr, nullptr};
   for (auto _ : state) {
@@ -130,6 +149,10 @@ void BM_Fill(benchmark::State& state) {
 BENCHMARK(BM_Fill<FillPolygonFlat>)->Name("BM_FillPolygonFlat");
 BENCHMARK(BM_Fill<FillPolygonFirstPixel>)->Name("BM_FillPolygonFirstPixel");
 BENCHMARK(BM_Fill<FillPolygonPattern>)->Name("BM_FillPolygonPattern");
+BENCHMARK(BM_Fill<DrawTexturedPolygon>)->Name("BM_DrawTexturedPolygon");
+BENCHMARK(BM_Fill<DrawTexturedPolygonKeyed>)->Name("BM_DrawTexturedPolygonKeyed");
+BENCHMARK(BM_Fill<FillPolygonFlatFog>)->Name("BM_FillPolygonFlatFog");
+BENCHMARK(BM_Fill<DrawTexturedPolygonFog>)->Name("BM_DrawTexturedPolygonFog");
 
 void BM_Memset(benchmark::State& state) {
   for (auto _ : state) {

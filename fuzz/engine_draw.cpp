@@ -43,6 +43,16 @@ GuardedFrameBuffer& Frame() {
   return frame;
 }
 
+// A shade table of 32 rows whose every entry differs from its colour.
+const uint8_t* ShadeTable() {
+  static const std::vector<uint8_t> table = [] {
+    std::vector<uint8_t> rows(32 * 256);
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<uint8_t>(i + i / 256 + 1);
+    return rows;
+  }();
+  return table.data();
+}
+
 void CheckFrame() {
   if (Frame().BorderUntouched()) return;
   std::fprintf(stderr, "a rasteriser wrote outside the view\n");
@@ -56,9 +66,10 @@ void SetUpView() {
   SetPixelAspect(kOne);
   Frame().Install();
   SetFarClip(2000 * kOne);
-  SetFogThreshold(2001 * kOne);
+  SetFogThreshold(150 * kOne);
+  SetFogRange(1851 * kOne);
   SetFlatThreshold(300 * kOne);
-  SetObjectTextures(0);
+  SetShadeTable(ShadeTable(), 32);
   SetTerrainTextures(0);
   GridInit(13);
 }
@@ -118,6 +129,10 @@ void DrawGroup(ResourceGroup* group, ResourceGroup* bitmaps) {
   }
   for (int camera = 0; pool && camera < 3; ++camera) {
     PlaceCamera(camera);
+    // Textured faces from the first two cameras; the last draws untextured with no far clip, so
+    // its fog levels pass the view distance.
+    SetObjectTextures(camera < 2);
+    SetFarClip(camera < 2 ? 2000 * kOne : 0);
     DrawQueuedBodies();
     CheckFrame();
     DrawSceneOf(group);

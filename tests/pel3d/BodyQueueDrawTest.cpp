@@ -29,18 +29,23 @@ protected:
     DrawTest::TearDown();
   }
 
-  // A square of the face type at depth z: its left, top and side in units.
-  void Square(int32_t type, double z, double left, double top, double side) {
+  // A square of the face type at depth z: its left, top and side in units, showing the
+  // whole of its bitmap.
+  Face& Square(int32_t type, double z, double left, double top, double side, const Bitmap* texture = nullptr) {
     BodyBuilder& body = NewBody({{Fix(left), Fix(top), Fix(z)},
                                  {Fix(left + side), Fix(top), Fix(z)},
                                  {Fix(left + side), Fix(top - side), Fix(z)},
                                  {Fix(left), Fix(top - side), Fix(z)}});
     Face& face = Drawn(body, body.AddFace({0, 1, 2, 3}));
     face.type = type;
-    face.textureBitmap = &bitmap;
+    face.textureBitmap = texture ? texture : &bitmap;
+    const Fixedpoint last = static_cast<Fixedpoint>((face.textureBitmap->width - 1) << 16);
+    const TexCoord corners[4] = {{0, 0}, {last, 0}, {last, last}, {0, last}};
+    for (int i = 0; i < 4; ++i) face.texCoords[i] = corners[i];
     body->position = {0, 0, Fix(z)};
     GivePool(body);
     AddBody(body.get());
+    return face;
   }
 
   GuardedFrameBuffer frame{200, 200, 216};
@@ -56,6 +61,28 @@ TEST_F(BodyQueueDrawTest, PatternAndFirstPixelFills) {
   EXPECT_EQ(frame.At(60, 60), pattern[30 * 64 + 30]);
   EXPECT_EQ(frame.At(100, 100), 200);
   EXPECT_TRUE(MatchesGoldenImage(FrameView{frame.ViewPixels(), 200, 200, 216}, GamePalette(), "engine-body-queue"));
+}
+
+}  // namespace
+
+namespace {
+
+// Two windowed walls of type 0 over the pattern: the left one opaque (its windows, texel 0,
+// drawn black), the right one with the transparent flag (the pattern shows through).
+TEST_F(BodyQueueDrawTest, TexturedFacesWithAndWithoutTheTransparentFlag) {
+  std::vector<uint8_t> wall(32 * 32);
+  for (std::size_t i = 0; i < wall.size(); ++i) {
+    const std::size_t x = i % 32, y = i / 32;
+    wall[i] = static_cast<uint8_t>(x % 8 >= 2 && y % 8 >= 2 ? 0 : 112 + (x + y) % 4);
+  }
+  const Bitmap wallBitmap{32, 32, 0, wall.data(), nullptr};
+  Square(15, 5, -3.5, 3.5, 7);
+  Square(0, 4, -2.6, 1.2, 2.4, &wallBitmap);
+  Square(0, 4, 0.2, 1.2, 2.4, &wallBitmap).flags |= kFaceTransparent;
+  DrawQueuedBodies();
+  EXPECT_EQ(frame.At(79, 99), 0);
+  EXPECT_EQ(frame.At(119, 99), frame.At(119, 35));  // the same pattern row
+  EXPECT_TRUE(MatchesGoldenImage(FrameView{frame.ViewPixels(), 200, 200, 216}, GamePalette(), "engine-body-queue-textured"));
 }
 
 }  // namespace

@@ -187,7 +187,9 @@ TEST(DispatchTables, EngineBindsItsFillsAndLeavesTheRestUnbound) {
   InitEngine();
   for (std::size_t i = 0; i < static_cast<std::size_t>(kCount); ++i) {
     const auto id = static_cast<RasterId>(i);
-    const bool own = id == kFillPolygonFlat || id == kFillPolygonFirstPixel || id == kFillPolygonPattern;
+    const bool own = id == kFillPolygonFlat || id == kFillPolygonFirstPixel || id == kFillPolygonPattern ||
+                     id == kDrawTexturedPolygon || id == kDrawTexturedPolygonKeyed || id == kFillPolygonFlatFog ||
+                     id == kDrawTexturedPolygonFog;
     EXPECT_EQ(GetRasterRoutine(id) != nullptr, own) << i;
   }
   EXPECT_EQ(GetDrawRoutine(), &DrawQueuedBodies);

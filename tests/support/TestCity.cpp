@@ -6,6 +6,10 @@
 #include "enginefiles/BitmapFileWriter.h"
 #include "enginefiles/BodyWriter.h"
 #include "enginefiles/ResourceFileWriter.h"
+#include "enginefiles/ShadeTable.h"
+#include "imagefiles/GamePalette.h"
+#include "pel3d/files/Bitmap.h"
+#include "pel3d/files/BitmapTable.h"
 #include "pel3d/bodies/BodyAccessors.h"
 #include "pel3d/bodies/Lighting.h"
 #include "pel3d/bodies/TexCoordScaling.h"
@@ -25,6 +29,12 @@ constexpr uint32_t kRoofColour = 72;
 constexpr uint8_t kStreetColour = 20;
 constexpr uint8_t kBlockColour = 100;
 constexpr int32_t kDynamicCount = 16;
+// Bitmaps of the city's group: the roof pattern, the day shade table, the wall textures,
+// then the night shade table at the index the world's bitmap group gives it.
+constexpr uint32_t kFirstWallTexture = 2;
+constexpr uint32_t kWallTextureCount = kNightShadeBitmap - kFirstWallTexture;
+constexpr uint32_t kWallsUsed = 6;
+constexpr uint32_t kTextureSide = 64;
 
 // The kinds of building; the last two are the towers' far substitutes.
 enum Kind { kLowBlock, kHighBlock, kTower, kHighTower, kKiosk, kTowerFar, kHighTowerFar, kKindCount };
@@ -54,6 +64,13 @@ BodyDescription Building(uint32_t id, int32_t x0, int32_t z0, int32_t x1, int32_
     face.corners.assign(wall.begin(), wall.end());
     face.colour = kWallColour;
     face.type = 0;
+    face.texture = kFirstWallTexture + (id + face.corners[0]) % kWallsUsed;
+    // u along the wall, v from the top down: the whole texture on every wall.
+    const bool alongX = (wall[0] & 4) == (wall[1] & 4) && (wall[1] & 4) == (wall[2] & 4);
+    for (int32_t corner : wall) {
+      const bool far = alongX ? (corner & 1) != 0 : (corner & 4) != 0;
+      face.texCoords.push_back({far ? kFixedOne : 0, corner & 2 ? 0 : kFixedOne});
+    }
     body.faces.push_back(face);
   }
   FaceDescription roof;
@@ -76,6 +93,33 @@ std::vector<uint8_t> PatternPixels() {
   std::vector<uint8_t> pixels(64 * 64);
   for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint8_t>(((i / 64) / 8 + (i % 64) / 8) % 2 ? 136 : 72);
   return pixels;
+}
+
+// A wall of brick courses in one colour ramp with four rows of four windows.
+std::vector<uint8_t> WallPixels(uint32_t variant) {
+  constexpr std::array<uint8_t, 6> kRamps{48, 112, 192, 96, 128, 64};
+  const uint8_t ramp = kRamps[variant % kRamps.size()];
+  std::vector<uint8_t> pixels(kTextureSide * kTextureSide);
+  for (uint32_t y = 0; y < kTextureSide; ++y) {
+    for (uint32_t x = 0; x < kTextureSide; ++x) {
+      const bool window = x % 16 >= 4 && x % 16 < 12 && y % 16 >= 3 && y % 16 < 12;
+      const bool mortar = y % 4 == 3 || (x + (y / 4) % 2 * 4) % 8 == 0;
+      uint8_t colour = static_cast<uint8_t>(ramp + 8 + (x * 3 + y * 5 + variant) % 3);
+      if (mortar) colour = static_cast<uint8_t>(ramp + 12);
+      if (window) colour = static_cast<uint8_t>(80 + 3 + (y % 16 < 6 ? 4 : 0) + variant % 2);
+      pixels[y * kTextureSide + x] = colour;
+    }
+  }
+  return pixels;
+}
+
+bool AddCityBitmaps(BitmapFileWriter& bitmaps) {
+  if (!bitmaps.AddBitmap(64, 64, PatternPixels())) return false;
+  if (!bitmaps.AddBitmap(kShadeTableWidth, kShadeTableRows, MakeShadeTable(GamePalette(), kDayFogColour))) return false;
+  for (uint32_t i = 0; i < kWallTextureCount; ++i) {
+    if (!bitmaps.AddBitmap(kTextureSide, kTextureSide, WallPixels(i))) return false;
+  }
+  return bitmaps.AddBitmap(kShadeTableWidth, kShadeTableRows, MakeShadeTable(GamePalette(), kNightFogColour));
 }
 
 bool IsStreet(int32_t row, int32_t column) { return row % 4 == 0 || column % 4 == 0; }
@@ -110,7 +154,7 @@ bool TestCity::Build(const std::string& folder) {
   const std::string bodyPath = folder + "/CITY.ZEF";
   const std::string bitmapPath = folder + "/CITY.BMP";
   if (!AddBodyGroup(resources, "CITY", bodies, mError) || !resources.Save(bodyPath) ||
-      !bitmaps.AddBitmap(64, 64, PatternPixels()) || !bitmaps.Save(bitmapPath)) {
+      !AddCityBitmaps(bitmaps) || !bitmaps.Save(bitmapPath)) {
     if (mError.empty()) mError = "the city's files cannot be written";
     return false;
   }
@@ -195,15 +239,22 @@ void TestCity::SetFarRows(int32_t cameraRow, int32_t farRows) {
   }
 }
 
-CityDriver::CityDriver(TestCity& city, int32_t viewDepth, bool night) : mCity(city), mDepth(viewDepth) {
+const uint8_t* TestCity::ShadeTable(bool night) const {
+  const Bitmap* bitmap = GetBitmapRecord(mBitmaps, night ? kNightShadeBitmap : kDayShadeBitmap);
+  return bitmap ? bitmap->pixels : nullptr;
+}
+
+CityDriver::CityDriver(TestCity& city, int32_t viewDepth, bool night, bool objectTextures)
+    : mCity(city), mDepth(viewDepth) {
   GridInit(viewDepth);
   const Fixedpoint distance = Units(32 * (viewDepth - 1));
   SetFarClip(distance);
-  // No fogged fills are bound yet: the fog threshold lies beyond the far clip.
-  SetFogThreshold(distance + Units(1));
+  const Fixedpoint fogThreshold = distance - distance / 100 * 15;
+  SetFogThreshold(fogThreshold);
   SetFlatThreshold(std::max(distance - distance / 100 * 30, Units(600)));
-  SetFogRange(Units(1));
-  SetObjectTextures(0);
+  SetFogRange(distance + Units(1) - fogThreshold);
+  SetShadeTable(mCity.ShadeTable(night), kShadeTableRows);
+  SetObjectTextures(objectTextures ? 1 : 0);
   SetTerrainTextures(0);
   const LightLevels& light = night ? kNightLight : kDayLight;
   SetLight(light.ambient, light.first, light.second, light.vertical);

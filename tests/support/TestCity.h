@@ -14,7 +14,7 @@ struct VertexPool;
 
 // A city of generated bodies for drawing tests and benchmarks: 80 x 80 cells of 64 units,
 // every fourth row and column a street, every other cell a block (5 faces) or a tower (8
-// faces) of one of several heights, walls of type 0 and roofs of type 15. Some buildings
+// faces) of one of several heights, textured walls of type 0 and roofs of type 15. Some buildings
 // are dynamic objects with matrices of their own; far cells draw low-detail substitutes
 // and leave the kiosks out. The bodies are written to engine files in the folder and
 // loaded from there.
@@ -38,6 +38,8 @@ public:
   // Places the dynamic objects' bodies for the current camera.
   void PlaceDynamicObjects();
   const ResourceGroup* Bitmaps() const { return mBitmaps; }
+  // The pixel data of the day or night shade table of the city's bitmaps (32 rows of 256).
+  const uint8_t* ShadeTable(bool night) const;
   // Relights every body from the current lights.
   void LightBodies();
   // Marks cells at least this many rows from the camera's row as far.
@@ -58,12 +60,12 @@ private:
 };
 
 // Plays the world's part each frame: lays out the grid around a fixed camera, lists the
-// cells ahead of it far to near with their ground colours and countdowns, and sets the
-// view distance's far clip and thresholds (the fog threshold beyond the far clip) and the
-// day or night light.
+// cells ahead of it far to near with their ground colours and countdowns, and sets what
+// the view distance sets (far clip, fog and flat thresholds, fog range, the day or night
+// shade table, the sky colour) and the day or night light. Terrain textures are off.
 class CityDriver {
 public:
-  CityDriver(TestCity& city, int32_t viewDepth, bool night);
+  CityDriver(TestCity& city, int32_t viewDepth, bool night, bool objectTextures = true);
   // Sets up the lists of one frame; GridViewSetup and DrawView follow.
   void PrepareFrame();
   // PrepareFrame, GridViewSetup and DrawView.

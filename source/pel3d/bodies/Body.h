@@ -26,6 +26,7 @@ constexpr uint32_t kBodySwitchedOff = 0x80000000;  // not drawn
 // with an axis class, the sign bit.
 constexpr uint32_t kFaceProcessed = 0x2;  // without it the draw skips the face
 constexpr uint32_t kFaceSprite = 0x4;  // a sprite: one centre and one size
+constexpr uint32_t kFaceTransparent = 0x10;  // texel 0 leaves the pixel as it was
 constexpr uint32_t kFaceSecondColour = 0x800;  // with flag 1: the texture id is a colour
 constexpr uint32_t kFaceVertexShaded = 0x4000;  // the body needs vertex normals
 constexpr uint32_t kFaceLine = 0x8000;  // a line: no back-face test

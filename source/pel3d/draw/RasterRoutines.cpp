@@ -3,6 +3,8 @@
 #include <array>
 
 #include "pel3d/raster/FlatFills.h"
+#include "pel3d/raster/FogFills.h"
+#include "pel3d/raster/TexturedFills.h"
 
 namespace {
 
@@ -32,4 +34,8 @@ void BindEngineRasterisers() {
   BindRasterRoutine(RasterId::kFillPolygonFlat, FillPolygonFlat);
   BindRasterRoutine(RasterId::kFillPolygonFirstPixel, FillPolygonFirstPixel);
   BindRasterRoutine(RasterId::kFillPolygonPattern, FillPolygonPattern);
+  BindRasterRoutine(RasterId::kDrawTexturedPolygon, DrawTexturedPolygon);
+  BindRasterRoutine(RasterId::kDrawTexturedPolygonKeyed, DrawTexturedPolygonKeyed);
+  BindRasterRoutine(RasterId::kFillPolygonFlatFog, FillPolygonFlatFog);
+  BindRasterRoutine(RasterId::kDrawTexturedPolygonFog, DrawTexturedPolygonFog);
 }

@@ -4,12 +4,26 @@
 #include "pel3d/bodies/ScreenVertex.h"
 #include "pel3d/math/View.h"
 #include "pel3d/math/ViewFrameBuffer.h"
+#include "pel3d/raster/FogLevel.h"
 
 // Compile-time choices of a rasteriser's scan conversion.
 struct ScanRules {
   // Left x is raised to 0 whenever stepping takes it below (slope rounding near the left
   // border would otherwise write the column before the row).
   bool clampLeft = true;
+  // Walk the texture coordinates u and v along the edges, with a sub-row correction.
+  bool texture = false;
+  // Walk the fog level along the edges, without a sub-row correction.
+  bool fog = false;
+};
+
+// Where a chain stands on the current row: x (20.12) and, as the rules ask, u and v (16.16)
+// and the fog level (16.16).
+struct ChainPoint {
+  int32_t x = 0;
+  int32_t u = 0;
+  int32_t v = 0;
+  int32_t level = 0;
 };
 
 // Turns a clockwise screen polygon into horizontal spans: top and bottom vertex, a left
@@ -20,7 +34,8 @@ struct ScanRules {
 // row, or that goes up (a non-convex polygon), is skipped.
 //
 // Span is called once per row as span(row, left column, count) with count > 0; row is the
-// first byte of the frame-buffer row.
+// first byte of the frame-buffer row. With texture or fog rules it is called as span(row,
+// left column, count, left chain, right chain).
 template <ScanRules kRules, class Span>
 class ScanConverter {
 public:
@@ -34,9 +49,9 @@ public:
     mRight.next = mTop;
     if (!SetUpEdge(mLeft, -1) || !SetUpEdge(mRight, +1)) return;
     for (;;) {
-      const int32_t left = mLeft.x >> 12;
-      const int32_t count = (mRight.x >> 12) - left;
-      if (count > 0) span(mRow, left, count);
+      const int32_t left = mLeft.at.x >> 12;
+      const int32_t count = (mRight.at.x >> 12) - left;
+      if (count > 0) CallSpan(span, left, count);
       if (!StepLeft() || !StepRight()) return;
     }
   }
@@ -44,11 +59,46 @@ public:
 private:
   struct Edge {
     const ScreenVertex* next = nullptr;
-    int32_t x = 0;
+    ChainPoint at;
     int32_t slope = 0;
     int32_t correction = 0;
     int32_t rows = 0;
+    int32_t uSlope = 0;
+    int32_t uCorrection = 0;
+    int32_t vSlope = 0;
+    int32_t vCorrection = 0;
+    int32_t levelStep = 0;
   };
+
+  static constexpr bool kWalksMore = kRules.texture || kRules.fog;
+
+  void CallSpan(Span& span, int32_t left, int32_t count) {
+    if constexpr (kWalksMore) {
+      span(mRow, left, count, mLeft.at, mRight.at);
+    } else {
+      span(mRow, left, count);
+    }
+  }
+
+  // A texture coordinate's slope per row and the correction of its first step.
+  static void SetUpCoordinate(int32_t from, int32_t to, int64_t dy, int32_t fraction, int32_t& slope,
+                              int32_t& correction) {
+    slope = static_cast<int32_t>(((int64_t{to} - from) * 4096) / dy);
+    correction = static_cast<int32_t>(-((int64_t{slope} * fraction) >> 12));
+  }
+
+  static void SetUpWalks(Edge& edge, const ScreenVertex* a, const ScreenVertex* b, int64_t dy) {
+    if constexpr (kRules.texture) {
+      edge.at.u = a->u;
+      edge.at.v = a->v;
+      SetUpCoordinate(a->u, b->u, dy, a->y & 0xFFF, edge.uSlope, edge.uCorrection);
+      SetUpCoordinate(a->v, b->v, dy, a->y & 0xFFF, edge.vSlope, edge.vCorrection);
+    }
+    if constexpr (kRules.fog) {
+      edge.at.level = VertexFogLevel(a->z);
+      edge.levelStep = FogLevelStep(edge.at.level, VertexFogLevel(b->z), dy << 4);
+    }
+  }
 
   void FindTopAndBottom() {
     mTop = mBottom = mFirst;
@@ -76,10 +126,11 @@ private:
       if (direction < 0 && !StartRow(a->y >> 12)) return false;
       const int64_t dy = b->y - a->y < 0x1000 ? 0x1000 : int64_t{b->y} - a->y;
       const int64_t slope = ((int64_t{b->x} - a->x) * 4096) / dy;
-      edge.x = a->x;
+      edge.at.x = a->x;
       edge.slope = static_cast<int32_t>(slope);
       edge.correction = static_cast<int32_t>(-((int64_t{edge.slope} * (a->y & 0xFFF)) >> 12));
       edge.rows = rows;
+      SetUpWalks(edge, a, b, dy);
       return true;
     }
   }
@@ -93,15 +144,22 @@ private:
   }
 
   static void Step(Edge& edge) {
-    edge.x += edge.slope + edge.correction;
+    edge.at.x += edge.slope + edge.correction;
     edge.correction = 0;
+    if constexpr (kRules.texture) {
+      edge.at.u += edge.uSlope + edge.uCorrection;
+      edge.at.v += edge.vSlope + edge.vCorrection;
+      edge.uCorrection = 0;
+      edge.vCorrection = 0;
+    }
+    if constexpr (kRules.fog) edge.at.level += edge.levelStep;
   }
 
   bool StepLeft() {
     if (--mLeft.rows == 0) return SetUpEdge(mLeft, -1);
     Step(mLeft);
     if constexpr (kRules.clampLeft) {
-      if (mLeft.x < 0) mLeft.x = 0;
+      if (mLeft.at.x < 0) mLeft.at.x = 0;
     }
     mRow += gView.pitch;
     return true;

@@ -1,0 +1,22 @@
+#include "pel3d/raster/AffineSpan.h"
+
+AffineSpan SetUpAffineSpan(const Bitmap& bitmap, const ChainPoint& left, const ChainPoint& right) {
+  const int64_t width = int64_t{right.x} - left.x + 0x2000;
+  const int64_t du = ((int64_t{right.u} - left.u) * 4096) / width;
+  const int64_t dv = ((int64_t{right.v} - left.v) * 4096) / width;
+  AffineSpan span;
+  span.decreasing = dv < 0;
+  const int64_t magnitude = span.decreasing ? -dv : dv;
+  const int64_t rows = (magnitude >> 16) * bitmap.width;
+  // u's step is truncated towards zero (not floored) so that a falling u never walks
+  // below column 0 of the first row, before the pixel data.
+  const int64_t uStep = du / 16;
+  span.step = static_cast<uint32_t>(uStep + (span.decreasing ? -rows : rows) * 4096);
+  span.fractionStep = static_cast<int32_t>((magnitude >> 8) & 0xFF);
+  const uint32_t u = static_cast<uint32_t>(left.u);
+  const uint32_t v = static_cast<uint32_t>(left.v);
+  span.address = (u >> 4) + (v >> 16) * bitmap.width * 4096;
+  span.fraction = static_cast<int32_t>((v >> 8) & 0xFF);
+  span.carry = bitmap.width << 12;
+  return span;
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "pel3d/bodies/ScreenVertex.h"
+#include "pel3d/draw/ScreenClip.h"
+
+struct Bitmap;
+struct DrawBlock;
+
+// What a textured fill draws from: the block's vertices with u held to 0..(width - 1) and
+// v to 0..(height - 1), so that texture coordinates from a file or from the game cannot
+// lead a span outside the bitmap. Empty when the block has no usable bitmap (none, no
+// pixels, or more than 2^20 pixels, which the 20.12 address cannot reach) or more vertices
+// than a clip buffer holds.
+class TexturedPolygonSetUp {
+public:
+  explicit TexturedPolygonSetUp(const DrawBlock& block);
+
+  bool Empty() const { return mBitmap == nullptr; }
+  const Bitmap& Texture() const { return *mBitmap; }
+  const ScreenVertex* Vertices() const { return mVertices.data(); }
+  int32_t Count() const { return mCount; }
+
+private:
+  const Bitmap* mBitmap = nullptr;
+  int32_t mCount = 0;
+  std::array<ScreenVertex, kClipBufferCapacity> mVertices;
+};
