@@ -103,6 +103,19 @@ TEST_F(FaceProcessingTest, WhollyOutsideOneEdgeIsDropped) {
   EXPECT_EQ(gSortedList.count, 0);
 }
 
+TEST_F(FaceProcessingTest, BodyOffScreenLeavesItsPoolRoomToTheNext) {
+  // Both bodies share a pool with room for one face's screen vertices.
+  BodyBuilder& hidden = NewBody({{Fix(-11), 0, Fix(10)}, {Fix(-12), Fix(1), Fix(10)}, {Fix(-11), Fix(2), Fix(10)}});
+  BodyBuilder& shown = NewBody({{0, 0, Fix(10)}, {Fix(1), 0, Fix(10)}, {0, Fix(1), Fix(10)}});
+  Drawn(hidden, hidden.AddFace({0, 1, 2}));
+  const Face& face = Drawn(shown, shown.AddFace({0, 1, 2}));
+  GivePool(hidden, 3);
+  AttachVertexPool(shown.get(), hidden->vertexPool);
+  Process({&hidden, &shown});
+  EXPECT_EQ(face.screenVertexCount, 3);
+  EXPECT_EQ(gSortedList.count, 1);
+}
+
 TEST_F(FaceProcessingTest, CrossingLeftAndTopIsClippedLeftThenTop) {
   // Screen positions (-50, -50), (150, 50), (50, 150) at depth 10.
   const Face& face = OneFace({{Fix(-15), Fix(15), Fix(10)}, {Fix(5), Fix(5), Fix(10)}, {Fix(-5), Fix(-5), Fix(10)}});

@@ -6,6 +6,7 @@
 #include "pel3d/draw/DrawSettings.h"
 #include "pel3d/draw/FaceListing.h"
 #include "pel3d/draw/PointFace.h"
+#include "pel3d/draw/ViewVolume.h"
 #include "pel3d/math/View.h"
 
 CellObjectSpace gCellObjectSpace;
@@ -44,6 +45,20 @@ void ProcessFace(const Body& body, Face& face, TransformedVertex* transformed, c
   AddFaceToPolygonList(face, out);
 }
 
+// No face of the body can reach the screen, judged from its vertices without a face's work.
+bool OutOfView(Body& body, const TransformedVertex* transformed) {
+  if (body.vertexCount <= 0) return false;
+  const VolumeCodes codes = CodesOf(ViewVolume(), transformed, body.vertexCount);
+  if (codes.all == 0) return false;
+  bool farClipsAll = true;
+  bool sprites = false;
+  ForEachFace(body, [&](const Face& face) {
+    farClipsAll = farClipsAll && !(face.flags & kFaceNoFarClip);
+    sprites = sprites || (face.flags & kFaceSprite);
+  });
+  return codes.Hidden(farClipsAll, sprites);
+}
+
 }  // namespace
 
 bool FaceFacesCamera(const Face& face, const Vec3& camera) {
@@ -68,6 +83,13 @@ void ProcessBodyFaces(Body& body, const Vec3& camera) {
   gDrawSettings.counters.facesConsidered += body.faceCount;
   TransformedVertex* transformed = body.vertexPool->transformedCursor;
   VertexOutput out = ProjectedOutput(body);
+  if (OutOfView(body, transformed)) {
+    ForEachFace(body, [&](Face& face) {
+      face.firstScreenVertex = out.next;
+      face.screenVertexCount = 0;
+    });
+    return;
+  }
   ForEachFace(body, [&](Face& face) { ProcessFace(body, face, transformed, camera, out); });
   body.vertexPool->projectedCursor = out.next;
 }

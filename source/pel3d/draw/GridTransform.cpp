@@ -7,6 +7,7 @@
 #include "pel3d/draw/DrawSettings.h"
 #include "pel3d/draw/ScreenClip.h"
 #include "pel3d/draw/TerrainGrid.h"
+#include "pel3d/draw/ViewVolume.h"
 #include "pel3d/math/View.h"
 
 namespace {
@@ -93,8 +94,15 @@ int32_t ProjectTriangle(GroundTriangle& triangle, const FaceCorners& corners, Ve
   return clipped.written;
 }
 
+bool OutOfView(const ViewVolume& volume, const FaceCorners& corners) {
+  VolumeCodes codes;
+  for (int32_t i = 0; i < corners.count; ++i) codes.Add(volume.Outcode(corners.Vertex(i)));
+  return codes.Hidden(true, false);
+}
+
 // Step 2: depth clipping, ground type and projection.
 void ProjectTriangles(VertexOutput& out) {
+  const ViewVolume volume;
   const int32_t triangles = ListedTriangles();
   for (int32_t i = 0; i < triangles; ++i) {
     GroundTriangle* triangle = gGrid.groundList[i];
@@ -103,6 +111,7 @@ void ProjectTriangles(VertexOutput& out) {
     triangle->projectedVertices = out.next;
     triangle->groundType = kGroundMiddle;
     const TriangleCorners corners = CornersOf(*triangle);
+    if (OutOfView(volume, corners.corners)) continue;
     triangle->pendingCount = std::max(ProjectTriangle(*triangle, corners.corners, out), 0);
   }
 }
