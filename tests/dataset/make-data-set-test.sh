@@ -13,10 +13,11 @@ before=$(stat -c '%Y %i' "$work/data/strings.tbl")
 "$generator" "$sources" "$work/data"
 after=$(stat -c '%Y %i' "$work/data/strings.tbl")
 [ "$before" = "$after" ] || { echo "an unchanged table was rewritten"; exit 1; }
-ls "$work/data" | grep -v '^strings.tbl$' && { echo "left-over files"; exit 1; }
+ls "$work/data" | grep -v -e '^strings.tbl$' -e '^sound$' && { echo "left-over files"; exit 1; }
 
 mkdir "$work/src"
 cp "$sources/strings.txt" "$work/src/strings.txt"
+cp -r "$sources/sound" "$work/src/sound"
 echo '44999 "one more"' >> "$work/src/strings.txt"
 "$generator" "$work/src" "$work/data"
 after=$(stat -c '%Y %i' "$work/data/strings.tbl")
