@@ -15,6 +15,10 @@ namespace {
 
 constexpr const char* kSpeechSource = "sound/speech.txt";
 constexpr double kSpeechPeak = 0.8;
+// The pieces of an announcement follow each other 50 ms apart: the pauses espeak-ng leaves
+// around a line would stretch that.
+constexpr double kSpeechQuiet = 0.02;
+constexpr double kSpeechMargin = 0.02;
 
 // Named by the people's code and the screens, beside the effect table.
 constexpr const char* kOtherFiles[] = {
@@ -66,6 +70,7 @@ bool SpeakFile(const std::string& file, const std::string& sourceFolder, Signal&
   }
   if (!Speak(line->text, line->voice, signal, error)) return false;
   Treat(signal, line->treatment);
+  TrimSilence(signal, kSpeechQuiet, kSpeechMargin);
   return true;
 }
 
