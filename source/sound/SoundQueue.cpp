@@ -28,7 +28,11 @@ void SoundQueueTimerProc(uint32_t, uint32_t, uintptr_t user, uintptr_t, uintptr_
 
 void SoundQueueDoneProc(uintptr_t queue) { reinterpret_cast<SoundQueue*>(queue)->OnSoundDone(); }
 
-SoundQueue::~SoundQueue() { Stop(1); }
+// The game stops its queues before exit, when the sound lock may already be gone: a queue
+// stopped and empty has nothing to undo.
+SoundQueue::~SoundQueue() {
+  if (mStarted || !mEntries.empty()) Stop(1);
+}
 
 int SoundQueue::GetMutex() {
   platform::SoundLock().lock();

@@ -14,7 +14,7 @@
 class SoundQueue {
 public:
   SoundQueue() = default;
-  // Stops the queue and its head sound and deletes the entries.
+  // Stops the queue and its head sound and deletes the entries (unless already stopped).
   virtual ~SoundQueue();
   SoundQueue(const SoundQueue&) = delete;
   SoundQueue& operator=(const SoundQueue&) = delete;
