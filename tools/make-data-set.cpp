@@ -40,7 +40,7 @@ bool RunStep(const DataSetStep& step, const std::string& sourceFolder, const std
   if (done) return true;
   if (failure) error = "cannot create its folder: " + failure.message();
   std::filesystem::remove(made, failure);
-  std::fprintf(stderr, "make-data-set: %s (from %s/%s): %s\n", target.c_str(), sourceFolder.c_str(), step.source,
+  std::fprintf(stderr, "make-data-set: %s (from %s/%s): %s\n", target.c_str(), sourceFolder.c_str(), step.source.c_str(),
                error.c_str());
   return false;
 }

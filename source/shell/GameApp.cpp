@@ -32,6 +32,7 @@
 #include "shell/GameCommander.h"
 #include "shell/KeyWindows.h"
 #include "shell/TweakCommand.h"
+#include "sound/SoundEffects.h"
 
 CGameApp* gpGameApp = nullptr;
 uint32_t gFrameCounter = 0;
@@ -76,6 +77,7 @@ CGameApp::~CGameApp() {
   delete mpScreenBuffer;
   mpScreenBuffer = nullptr;
   DDDisable();
+  StopSoundQueues();
   SavePreferences();
   SetPrefsFile(nullptr);
   DestroyApplicationArenas();
@@ -215,6 +217,7 @@ uint32_t CGameApp::PrepareGame() {
   if (!mWindowed) platform::SetWindowFullScreen(mpMainWindow->mWindow, true);
   if (PrepareDisplay() != 0) return kErrorFailure;
   mpMainWindow->Prepare();
+  PrepareSound();
   mpGameCommander = std::make_unique<GameCommander>();
   mpGameCommander->SetApplication(this);
   mpMainWindow->SetComander(mpGameCommander.get());
@@ -359,6 +362,8 @@ int32_t CGameApp::EnterMode(int32_t mode) {
 int32_t CGameApp::LeaveMode(int32_t mode) {
   for (auto entry = mModeStack.rbegin(); entry != mModeStack.rend(); ++entry) {
     if (*entry != mode) continue;
+    // Only flight has effects of its own; menus and screens keep theirs playing.
+    if (mode == kModeFlight) StopAllSoundEffects();
     mModeStack.erase(std::next(entry).base());
     return 1;
   }

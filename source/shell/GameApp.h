@@ -73,6 +73,12 @@ public:
   // preferences kept (none when there is no record; a damaged record differs), else 0. The
   // present set is kept in their place.
   virtual int32_t CheckJoysticksChanged();
+  // The master effect volume from the volume record of the preferences (all four volumes
+  // 10000 when there is no record of 16 bytes), clamped to 0..10000.
+  virtual void LoadEffectVolume();
+  // Stores the volume record with the master effect volume `volume` (clamped) and the other
+  // three as they were; the effects follow through their preferences listener.
+  virtual void SetEffectVolume(int32_t volume);
   // The service of every active frame, given the milliseconds of the current frame-rate
   // window: polls every present joystick while flying.
   virtual void IdleUpdate(uint32_t elapsedMs);
@@ -174,6 +180,9 @@ private:
   // DirectDraw, its cooperative level, full screen's mode and the screen buffer; 0, or
   // kErrorFailure after the failure's message.
   uint32_t PrepareDisplay();
+  // The sound device and the effects; without a device the game says so and runs silent.
+  void PrepareSound();
+  void StopSoundQueues();
   void StartLiveTuning();
   void LoadStringTable();
   void ChooseLanguage(const std::string& name);

@@ -43,6 +43,7 @@ public:
   // The mode a Play with mode 0 uses.
   void SetPlayMode(int32_t mode) { mPlayMode = mode; }
   int32_t IsStreaming() const { return mStreaming; }
+  void SetResourceId(int32_t id) { mResourceId = id; }
 
   bool operator<(const Sound& other) const { return mKey < other.mKey; }
   bool operator==(const Sound& other) const;

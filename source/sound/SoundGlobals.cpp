@@ -1,8 +1,11 @@
 // The sound globals, in one place so that their order is fixed: the system is built before
-// the bank and so destroyed after it, once the bank's sounds have released their buffers.
+// the bank and so destroyed after it, once the bank's sounds have released their buffers;
+// the queues come last, so they stop and let go of the bank's sounds before those go.
 #include "sound/SoundBank.h"
+#include "sound/SoundQueue.h"
 #include "sound/SoundSystem.h"
 
 platform::SoundDevice* lpDS = nullptr;
 SoundSystem gSoundSystem;
 SoundBank gSoundBank;
+SoundQueue gSoundQueues[kSoundQueueCount];

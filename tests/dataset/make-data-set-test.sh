@@ -1,6 +1,7 @@
 #!/bin/sh
 # The data-set generator: a second run with nothing changed rewrites no file, a changed
-# source rewrites its file, and a bad source fails naming the file and its source.
+# source rewrites its file, and a bad source fails naming the file and its source, as does
+# a sound file too large to be kept in memory.
 set -eu
 generator=$1
 sources=$2
@@ -13,10 +14,11 @@ before=$(stat -c '%Y %i' "$work/data/strings.tbl")
 "$generator" "$sources" "$work/data"
 after=$(stat -c '%Y %i' "$work/data/strings.tbl")
 [ "$before" = "$after" ] || { echo "an unchanged table was rewritten"; exit 1; }
-ls "$work/data" | grep -v '^strings.tbl$' && { echo "left-over files"; exit 1; }
+ls "$work/data" | grep -v -e '^strings.tbl$' -e '^sound$' && { echo "left-over files"; exit 1; }
 
 mkdir "$work/src"
 cp "$sources/strings.txt" "$work/src/strings.txt"
+cp -r "$sources/sound" "$work/src/sound"
 echo '44999 "one more"' >> "$work/src/strings.txt"
 "$generator" "$work/src" "$work/data"
 after=$(stat -c '%Y %i' "$work/data/strings.tbl")
@@ -30,4 +32,13 @@ grep -q "strings.tbl (from $work/src/strings.txt): line 1: a character Windows-1
   cat "$work/error"; exit 1; }
 [ ! -e "$work/data/strings.tbl.new" ] || { echo "left a temporary file"; exit 1; }
 [ -s "$work/data/strings.tbl" ] || { echo "the old table was lost"; exit 1; }
-echo "make-data-set: 4 checks passed"
+# A sound file that would be streamed from disk is refused, naming the file and its source.
+cp "$sources/strings.txt" "$work/src/strings.txt"
+long=$(printf 'Help me, please, somebody, anybody, come and get me out of here right now. %.0s' 1 2 3 4 5 6)
+sed "s/^HELP1.WAV .*/HELP1.WAV en-us 50 120 plain \"$long\"/" "$sources/sound/speech.txt" > "$work/src/sound/speech.txt"
+if "$generator" "$work/src" "$work/data" 2> "$work/error"; then
+  echo "a sound file of 200000 bytes or more was accepted"; exit 1
+fi
+grep -q "sound/HELP1.WAV (from $work/src/sound/speech.txt): [0-9]* bytes: a sound file must stay under 200000 bytes" \
+  "$work/error" || { cat "$work/error"; exit 1; }
+echo "make-data-set: 5 checks passed"

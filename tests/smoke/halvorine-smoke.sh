@@ -3,9 +3,13 @@
 # temporary folder, asks it to quit with SIGTERM as soon as its first console line has
 # appeared on stderr, and checks that it ended cleanly, wrote its preferences into its own
 # XDG_DATA_HOME and nothing into the program's folder. The system report's version line must
-# be among the console lines.
+# be among the console lines. Sound is prepared without an error line; with an audio driver
+# given that does not exist, the game says it plays without sound (EXPECTED) and runs on.
+#   halvorine-smoke.sh PROGRAM [AUDIO-DRIVER EXPECTED]
 set -u
 program=$1
+audioDriver=${2:-dummy}
+expected=${3:-}
 programFolder=$(dirname "$program")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -13,7 +17,7 @@ cd "$work"
 mkfifo console
 ls -A "$programFolder" >"$work/before"
 
-env -u HALVORINE_WRITE XDG_DATA_HOME="$work/xdg" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
+env -u HALVORINE_WRITE XDG_DATA_HOME="$work/xdg" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER="$audioDriver" \
   "$program" -w -d 2>console &
 pid=$!
 exec 3<console
@@ -46,6 +50,14 @@ if [[ "$first" != "Halvorine Startup..." ]]; then
 fi
 if ! grep -qE '^Version [0-9]+\.[0-9]+\.[0-9]+$' <<<"$rest"; then
   echo "FAIL: no version line of the system report among the console lines"
+  exit 1
+fi
+if [[ -z $expected ]] && grep -q "Error" <<<"$rest"; then
+  echo "FAIL: an error line among the console lines"
+  exit 1
+fi
+if [[ -n $expected ]] && ! grep -qF "$expected" <<<"$rest"; then
+  echo "FAIL: no line saying \"$expected\""
   exit 1
 fi
 if [[ $status -ne 0 ]]; then

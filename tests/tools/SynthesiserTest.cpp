@@ -152,6 +152,19 @@ TEST(SynthesiserTest, MixingResamplingAndPcm) {
   EXPECT_EQ(pcm, (std::vector<int16_t>{32767, -32767, 16384}));
 }
 
+TEST(SynthesiserTest, TrimmingKeepsAMarginAroundTheSound) {
+  Signal signal = Silence(0.02, 1000);
+  signal.samples[5] = 0.5;
+  signal.samples[12] = -0.5;
+  signal.samples[13] = 0.001;
+  TrimSilence(signal, 0.01, 0.002);
+  EXPECT_EQ(signal.samples.size(), 12u) << "samples 3 to 14";
+  EXPECT_DOUBLE_EQ(signal.samples[2], 0.5);
+  Signal quiet = Silence(0.01, 1000);
+  TrimSilence(quiet, 0.01, 0.0);
+  EXPECT_EQ(quiet.samples.size(), 10u) << "a silent signal is left alone";
+}
+
 TEST(SpeechTest, SpeaksThroughEspeak) {
   Signal speech;
   std::string error;

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -7,9 +8,9 @@
 // by code alone) and the writer. A writer writes the whole file at outputPath (a system
 // path) and returns true, or explains the failure in error.
 struct DataSetStep {
-  const char* file;
-  const char* source;
-  bool (*write)(const std::string& sourceFolder, const std::string& outputPath, std::string& error);
+  std::string file;
+  std::string source;
+  std::function<bool(const std::string& sourceFolder, const std::string& outputPath, std::string& error)> write;
 };
 
 // Every step, in the order they run. A new kind of file adds its step here.

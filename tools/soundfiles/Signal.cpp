@@ -40,6 +40,20 @@ void Normalise(Signal& signal, double peak) {
   if (largest > 0.0) Scale(signal, peak / largest);
 }
 
+void TrimSilence(Signal& signal, double threshold, double marginSeconds) {
+  auto loud = [threshold](double sample) { return std::fabs(sample) >= threshold; };
+  auto first = std::find_if(signal.samples.begin(), signal.samples.end(), loud);
+  if (first == signal.samples.end()) return;
+  auto last = std::find_if(signal.samples.rbegin(), signal.samples.rend(), loud).base();
+  size_t margin = SampleCount(marginSeconds, signal.rate);
+  size_t start = static_cast<size_t>(first - signal.samples.begin());
+  size_t end = static_cast<size_t>(last - signal.samples.begin());
+  start = start > margin ? start - margin : 0;
+  end = std::min(end + margin, signal.samples.size());
+  signal.samples = std::vector<double>(signal.samples.begin() + static_cast<std::ptrdiff_t>(start),
+                                       signal.samples.begin() + static_cast<std::ptrdiff_t>(end));
+}
+
 Signal Resample(const Signal& signal, uint32_t newRate) {
   Signal result;
   result.rate = newRate;

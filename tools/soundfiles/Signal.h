@@ -25,6 +25,9 @@ void Append(Signal& head, const Signal& tail);
 void Scale(Signal& signal, double gain);
 // Scales so that the largest magnitude is `peak`; a silent signal stays silent.
 void Normalise(Signal& signal, double peak);
+// Cuts the quiet start and end: everything before the first and after the last sample whose
+// magnitude reaches `threshold`, less a margin of `marginSeconds` kept on each side.
+void TrimSilence(Signal& signal, double threshold, double marginSeconds);
 // The largest magnitude.
 double Peak(const Signal& signal);
 // The signal at another rate, by linear interpolation; lower rates should be low-passed
