@@ -1,8 +1,11 @@
 // The sound globals, in one place so that their order is fixed: the system is built before
-// the bank and so destroyed after it, once the bank's sounds have released their buffers.
+// the bank and the radio and so destroyed after them, once their sounds have released their
+// buffers.
+#include "sound/Radio.h"
 #include "sound/SoundBank.h"
 #include "sound/SoundSystem.h"
 
 platform::SoundDevice* lpDS = nullptr;
 SoundSystem gSoundSystem;
 SoundBank gSoundBank;
+Radio gRadio;
