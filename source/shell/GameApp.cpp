@@ -32,6 +32,7 @@
 #include "shell/GameCommander.h"
 #include "shell/KeyWindows.h"
 #include "shell/TweakCommand.h"
+#include "sound/Radio.h"
 
 CGameApp* gpGameApp = nullptr;
 uint32_t gFrameCounter = 0;
@@ -42,6 +43,8 @@ namespace {
 constexpr size_t kMaxPathLength = 260;
 constexpr uint32_t kFullScreenStyleFlags = 0;
 constexpr uint32_t kWindowedStyleFlags = 0x1B;
+// The radio is stepped only on frames late in each frame-rate window.
+constexpr uint32_t kRadioUpdateAfterMs = 750;
 
 // The console's log as "debug.txt" in the written-files folder, for a start that failed.
 void SaveDebugLogFile() {
@@ -76,6 +79,8 @@ CGameApp::~CGameApp() {
   delete mpScreenBuffer;
   mpScreenBuffer = nullptr;
   DDDisable();
+  // The radio's settings go into the preferences before they are written.
+  gRadio.Shutdown();
   SavePreferences();
   SetPrefsFile(nullptr);
   DestroyApplicationArenas();
@@ -110,6 +115,7 @@ uint32_t CGameApp::Startup() {
   ChooseDisplayConfiguration();
   SetObjectTextures(mOptionWords[0]);
   SetTerrainTextures(mOptionWords[1]);
+  gRadio.Initialize();
   LoadFlightBindings();
   InitJoysticks();
   CreateApplicationArenas();
@@ -295,7 +301,8 @@ uint32_t CGameApp::RunFrame() {
   return 0;
 }
 
-void CGameApp::IdleUpdate(uint32_t) {
+void CGameApp::IdleUpdate(uint32_t elapsedMs) {
+  if (elapsedMs > kRadioUpdateAfterMs) gRadio.Update();
   if (CurrentMode() != kModeFlight) return;
   for (int32_t slot = 0; slot < gJoystickManager.Count(); ++slot) gJoystickManager.Poll(slot);
 }
@@ -348,9 +355,11 @@ uint32_t CGameApp::RunMode() {
   return 0;
 }
 
+// Flight is entered with only its music so far: the rest of its screen is still to come.
 int32_t CGameApp::EnterMode(int32_t mode) {
-  if (mode != kModeStartup && mode != kModeQuit) return 0;
+  if (mode != kModeStartup && mode != kModeQuit && mode != kModeFlight) return 0;
   mRedraw = mode == kModeStartup ? 0 : 1;
+  if (mode == kModeFlight && gRadio.mEnabled) gRadio.SetPlaying(1);
   mModeStack.push_back(mode);
   if (mode == kModeQuit) mQuitFlag = 0;
   return 1;
@@ -359,6 +368,7 @@ int32_t CGameApp::EnterMode(int32_t mode) {
 int32_t CGameApp::LeaveMode(int32_t mode) {
   for (auto entry = mModeStack.rbegin(); entry != mModeStack.rend(); ++entry) {
     if (*entry != mode) continue;
+    if (mode == kModeFlight) gRadio.SetPlaying(0);
     mModeStack.erase(std::next(entry).base());
     return 1;
   }
