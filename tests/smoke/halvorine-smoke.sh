@@ -3,9 +3,12 @@
 # temporary folder, asks it to quit with SIGTERM as soon as its first console line has
 # appeared on stderr, and checks that it ended cleanly, wrote its preferences into its own
 # XDG_DATA_HOME and nothing into the program's folder. The system report's version line must
-# be among the console lines.
+# be among the console lines. With LIST_FILE given, the saved preferences must hold the
+# radio's settings record.
+#   halvorine-smoke.sh PROGRAM [LIST_FILE]
 set -u
 program=$1
+listFile=${2:-}
 programFolder=$(dirname "$program")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -54,6 +57,10 @@ if [[ $status -ne 0 ]]; then
 fi
 if [[ ! -f "$work/xdg/halvorine/tarvid.cfg" ]]; then
   echo "FAIL: no tarvid.cfg in its XDG_DATA_HOME"
+  exit 1
+fi
+if [[ -n $listFile ]] && ! "$listFile" "$work/xdg/halvorine/tarvid.cfg" | grep -qE '^chunk +[0-9]+  REIO \(0x5245494F\)  length 36$'; then
+  echo "FAIL: no radio record 'REIO' of 28 bytes in the saved preferences"
   exit 1
 fi
 ls -A "$programFolder" >"$work/after"
