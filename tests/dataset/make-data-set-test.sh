@@ -13,10 +13,11 @@ before=$(stat -c '%Y %i' "$work/data/strings.tbl")
 "$generator" "$sources" "$work/data"
 after=$(stat -c '%Y %i' "$work/data/strings.tbl")
 [ "$before" = "$after" ] || { echo "an unchanged table was rewritten"; exit 1; }
-ls "$work/data" | grep -v '^strings.tbl$' && { echo "left-over files"; exit 1; }
+find "$work/data" -name '*.new' | grep . && { echo "left-over files"; exit 1; }
 
 mkdir "$work/src"
 cp "$sources/strings.txt" "$work/src/strings.txt"
+cp -r "$sources/radio" "$work/src/radio"
 echo '44999 "one more"' >> "$work/src/strings.txt"
 "$generator" "$work/src" "$work/data"
 after=$(stat -c '%Y %i' "$work/data/strings.tbl")
@@ -30,4 +31,12 @@ grep -q "strings.tbl (from $work/src/strings.txt): line 1: a character Windows-1
   cat "$work/error"; exit 1; }
 [ ! -e "$work/data/strings.tbl.new" ] || { echo "left a temporary file"; exit 1; }
 [ -s "$work/data/strings.tbl" ] || { echo "the old table was lost"; exit 1; }
-echo "make-data-set: 4 checks passed"
+
+cp "$sources/strings.txt" "$work/src/strings.txt"
+echo 'beat 4' >> "$work/src/radio/rockcity/nightdrive.notes"
+if "$generator" "$work/src" "$work/data" 2> "$work/error"; then
+  echo "a bad note list was accepted"; exit 1
+fi
+grep -q "music/nightdrive.wav (from $work/src/radio/rockcity/nightdrive.notes): line [0-9]*: unknown keyword \"beat\"" \
+  "$work/error" || { cat "$work/error"; exit 1; }
+echo "make-data-set: 5 checks passed"
