@@ -78,7 +78,7 @@ int Radio::SetPlaying(int32_t on) {
     mSound.Stop();
     return 1;
   }
-  if (mPlaying || mStations.empty()) return 1;
+  if (mPlaying || static_cast<size_t>(mStationIndex) >= mStations.size()) return 1;
   mPlaying = 1;
   RadioStation& station = mStations[static_cast<size_t>(mStationIndex)];
   station.Tune();
@@ -147,7 +147,7 @@ int Radio::HasStation(int32_t id) const {
 }
 
 int Radio::Update() {
-  if (!mPlaying) return 0;
+  if (!mPlaying || static_cast<size_t>(mStationIndex) >= mStations.size()) return 0;
   return mStations[static_cast<size_t>(mStationIndex)].Update();
 }
 
@@ -157,6 +157,8 @@ int32_t Radio::BuildStations() {
   std::string stationsFolder = root + "stations\\";
   std::vector<std::string> names;
   DirectoryScan(stationsFolder).FindFilesByKind(names, DirectoryScan::kFolders);
+  // The stations the sound may still be playing from go.
+  SetPlaying(0);
   mStations.clear();
   for (const std::string& name : names) {
     RadioStation station(this);
