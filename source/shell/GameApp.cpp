@@ -32,6 +32,7 @@
 #include "shell/GameCommander.h"
 #include "shell/KeyWindows.h"
 #include "shell/TweakCommand.h"
+#include "sound/Radio.h"
 #include "sound/SoundEffects.h"
 
 CGameApp* gpGameApp = nullptr;
@@ -43,6 +44,8 @@ namespace {
 constexpr size_t kMaxPathLength = 260;
 constexpr uint32_t kFullScreenStyleFlags = 0;
 constexpr uint32_t kWindowedStyleFlags = 0x1B;
+// The radio is stepped only on frames late in each frame-rate window.
+constexpr uint32_t kRadioUpdateAfterMs = 750;
 
 // The console's log as "debug.txt" in the written-files folder, for a start that failed.
 void SaveDebugLogFile() {
@@ -77,6 +80,8 @@ CGameApp::~CGameApp() {
   delete mpScreenBuffer;
   mpScreenBuffer = nullptr;
   DDDisable();
+  // The radio's settings go into the preferences before they are written.
+  gRadio.Shutdown();
   StopSoundQueues();
   SavePreferences();
   SetPrefsFile(nullptr);
@@ -112,6 +117,7 @@ uint32_t CGameApp::Startup() {
   ChooseDisplayConfiguration();
   SetObjectTextures(mOptionWords[0]);
   SetTerrainTextures(mOptionWords[1]);
+  gRadio.Initialize();
   LoadFlightBindings();
   InitJoysticks();
   CreateApplicationArenas();
@@ -298,7 +304,8 @@ uint32_t CGameApp::RunFrame() {
   return 0;
 }
 
-void CGameApp::IdleUpdate(uint32_t) {
+void CGameApp::IdleUpdate(uint32_t elapsedMs) {
+  if (elapsedMs > kRadioUpdateAfterMs) gRadio.Update();
   if (CurrentMode() != kModeFlight) return;
   for (int32_t slot = 0; slot < gJoystickManager.Count(); ++slot) gJoystickManager.Poll(slot);
 }
@@ -351,9 +358,11 @@ uint32_t CGameApp::RunMode() {
   return 0;
 }
 
+// Flight is entered with only its music so far: the rest of its screen is still to come.
 int32_t CGameApp::EnterMode(int32_t mode) {
-  if (mode != kModeStartup && mode != kModeQuit) return 0;
+  if (mode != kModeStartup && mode != kModeQuit && mode != kModeFlight) return 0;
   mRedraw = mode == kModeStartup ? 0 : 1;
+  if (mode == kModeFlight && gRadio.mEnabled) gRadio.SetPlaying(1);
   mModeStack.push_back(mode);
   if (mode == kModeQuit) mQuitFlag = 0;
   return 1;
@@ -362,8 +371,11 @@ int32_t CGameApp::EnterMode(int32_t mode) {
 int32_t CGameApp::LeaveMode(int32_t mode) {
   for (auto entry = mModeStack.rbegin(); entry != mModeStack.rend(); ++entry) {
     if (*entry != mode) continue;
-    // Only flight has effects of its own; menus and screens keep theirs playing.
-    if (mode == kModeFlight) StopAllSoundEffects();
+    // Only flight has effects and the radio of its own; menus and screens keep theirs playing.
+    if (mode == kModeFlight) {
+      gRadio.SetPlaying(0);
+      StopAllSoundEffects();
+    }
     mModeStack.erase(std::next(entry).base());
     return 1;
   }

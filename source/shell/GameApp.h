@@ -80,7 +80,8 @@ public:
   // three as they were; the effects follow through their preferences listener.
   virtual void SetEffectVolume(int32_t volume);
   // The service of every active frame, given the milliseconds of the current frame-rate
-  // window: polls every present joystick while flying.
+  // window: steps the music radio when more than 750 ms have passed, and polls every present
+  // joystick while flying.
   virtual void IdleUpdate(uint32_t elapsedMs);
   // Reads the switches of gCommandLine: "w" windowed, "f" full screen (overrides an
   // earlier "w"), "d" the debug console, "l NAME" the language of that name (as the language
@@ -105,7 +106,8 @@ public:
   virtual int32_t RestoreDisplayMode();
   virtual void ReleaseScreenPalette();
   virtual uint32_t RunMode();
-  // Push or remove a mode code; 1 when the code was handled, 0 when it was not.
+  // Push or remove a mode code; 1 when the code was handled, 0 when it was not. Entering
+  // flight switches the music radio on when the player wants music; leaving it, off.
   virtual int32_t EnterMode(int32_t mode);
   virtual int32_t LeaveMode(int32_t mode);
   // The player asked to quit (the close box, Alt+F4). The game's question needs its

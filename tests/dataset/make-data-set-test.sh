@@ -14,11 +14,12 @@ before=$(stat -c '%Y %i' "$work/data/strings.tbl")
 "$generator" "$sources" "$work/data"
 after=$(stat -c '%Y %i' "$work/data/strings.tbl")
 [ "$before" = "$after" ] || { echo "an unchanged table was rewritten"; exit 1; }
-ls "$work/data" | grep -v -e '^strings.tbl$' -e '^sound$' && { echo "left-over files"; exit 1; }
+find "$work/data" -name '*.new' | grep . && { echo "left-over files"; exit 1; }
 
 mkdir "$work/src"
 cp "$sources/strings.txt" "$work/src/strings.txt"
 cp -r "$sources/sound" "$work/src/sound"
+cp -r "$sources/radio" "$work/src/radio"
 echo '44999 "one more"' >> "$work/src/strings.txt"
 "$generator" "$work/src" "$work/data"
 after=$(stat -c '%Y %i' "$work/data/strings.tbl")
@@ -41,4 +42,13 @@ if "$generator" "$work/src" "$work/data" 2> "$work/error"; then
 fi
 grep -q "sound/HELP1.WAV (from $work/src/sound/speech.txt): [0-9]* bytes: a sound file must stay under 200000 bytes" \
   "$work/error" || { cat "$work/error"; exit 1; }
-echo "make-data-set: 5 checks passed"
+
+# A note list with an unknown keyword is refused, naming the line.
+cp "$sources/sound/speech.txt" "$work/src/sound/speech.txt"
+echo 'beat 4' >> "$work/src/radio/rockcity/nightdrive.notes"
+if "$generator" "$work/src" "$work/data" 2> "$work/error"; then
+  echo "a bad note list was accepted"; exit 1
+fi
+grep -q "music/nightdrive.wav (from $work/src/radio/rockcity/nightdrive.notes): line [0-9]*: unknown keyword \"beat\"" \
+  "$work/error" || { cat "$work/error"; exit 1; }
+echo "make-data-set: 6 checks passed"

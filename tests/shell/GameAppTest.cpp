@@ -265,7 +265,7 @@ TEST_F(GameAppTest, QuitModeEndsTheLoopOnlyWhileActive) {
 
 TEST_F(GameAppTest, ModesWithoutTheirScreensAreRefused) {
   EXPECT_EQ(app->EnterMode(kModeMainMenu), 0);
-  EXPECT_EQ(app->EnterMode(kModeFlight), 0);
+  EXPECT_EQ(app->EnterMode(kModeHangar), 0);
   EXPECT_EQ(app->mModeStack, std::vector<int32_t>{kModeStartup});
   app->RunFrame();
   EXPECT_EQ(QueuedQuitMessages(), 0u);
@@ -434,7 +434,11 @@ TEST_P(UnreadablePrefsTest, IsKeptAsideAfterARunThatEndsNormally) {
   files.folder.Write("xdg/halvorine/tarvid.cfg.damaged", "an older one");
   MakePrefs("xdg/halvorine/tarvid.cfg");
   EXPECT_EQ(RunToTheEnd(), 0);
-  EXPECT_FALSE(files.folder.Exists("xdg/halvorine/tarvid.cfg"));  // nothing changed: nothing saved
+  // The radio stores its settings at every exit: fresh preferences with them take the
+  // damaged file's place, which stays aside.
+  PrefsFile saved;
+  EXPECT_EQ(saved.Load(files.folder.Game("xdg/halvorine/tarvid.cfg")), PrefsFile::LoadResult::kRead);
+  EXPECT_EQ(saved.GetSize(0x5245494F), 28u);
   std::string aside = files.folder.System("xdg/halvorine/tarvid.cfg.damaged");
   const std::string name = GetParam().name;
   if (name == "folder") {
@@ -474,15 +478,16 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST_F(GameAppTest, PreferencesAndArenasLiveAsLongAsTheGame) {
+  constexpr uint32_t kKeptRecord = 0x4B455054;
   files.folder.Write("xdg/halvorine/tarvid.cfg", "damaged");
   ASSERT_EQ(app->Startup(), 0u);
   EXPECT_GE(gScratchArena, 0);
   EXPECT_GE(gGeneralArena, 0);
   EXPECT_NE(TweakMessageId(), 0u);
   EXPECT_EQ(GetPrefsFile(), &app->mPrefs);
-  EXPECT_EQ(app->mPrefs.GetSize(0x5245494F), 0u);  // the damaged file reads as empty
-  const char radio[28] = "radio settings";
-  app->mPrefs.SetData(0x5245494F, radio, sizeof radio);
+  EXPECT_EQ(app->mPrefs.GetSize(kKeptRecord), 0u);  // the damaged file reads as empty
+  const char kept[28] = "kept settings";
+  app->mPrefs.SetData(kKeptRecord, kept, sizeof kept);
   app.reset();
   EXPECT_EQ(gScratchArena, -1);
   EXPECT_EQ(gGeneralArena, -1);
@@ -492,8 +497,8 @@ TEST_F(GameAppTest, PreferencesAndArenasLiveAsLongAsTheGame) {
   app.reset();
   app = std::make_unique<CGameApp>();
   app->Startup();
-  ASSERT_EQ(app->mPrefs.GetSize(0x5245494F), 28u);
-  EXPECT_STREQ(static_cast<const char*>(app->mPrefs.GetData(0x5245494F)), "radio settings");
+  ASSERT_EQ(app->mPrefs.GetSize(kKeptRecord), 28u);
+  EXPECT_STREQ(static_cast<const char*>(app->mPrefs.GetData(kKeptRecord)), "kept settings");
 }
 
 class WindowlessGameApp : public CGameApp {

@@ -5,11 +5,13 @@
 # XDG_DATA_HOME and nothing into the program's folder. The system report's version line must
 # be among the console lines. Sound is prepared without an error line; with an audio driver
 # given that does not exist, the game says it plays without sound (EXPECTED) and runs on.
-#   halvorine-smoke.sh PROGRAM [AUDIO-DRIVER EXPECTED]
+# With LIST_FILE given, the saved preferences must hold the radio's settings record.
+#   halvorine-smoke.sh PROGRAM [LIST_FILE [AUDIO-DRIVER EXPECTED]]
 set -u
 program=$1
-audioDriver=${2:-dummy}
-expected=${3:-}
+listFile=${2:-}
+audioDriver=${3:-dummy}
+expected=${4:-}
 programFolder=$(dirname "$program")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -58,6 +60,10 @@ if [[ -z $expected ]] && grep -q "Error" <<<"$rest"; then
 fi
 if [[ -n $expected ]] && ! grep -qF "$expected" <<<"$rest"; then
   echo "FAIL: no line saying \"$expected\""
+  exit 1
+fi
+if [[ -n $listFile ]] && ! "$listFile" "$work/xdg/halvorine/tarvid.cfg" | grep -qE '^chunk +[0-9]+  REIO \(0x5245494F\)  length 36$'; then
+  echo "FAIL: no radio record 'REIO' of 28 bytes in the saved preferences"
   exit 1
 fi
 if [[ $status -ne 0 ]]; then

@@ -1,15 +1,23 @@
 #include "dataset/DataSetStep.h"
 
+#include "dataset/RadioSteps.h"
 #include "dataset/SoundFileSteps.h"
 #include "dataset/StringTableStep.h"
 
+namespace {
+
+std::vector<DataSetStep> AllSteps() {
+  std::vector<DataSetStep> steps = {
+      {"strings.tbl", "strings.txt", WriteStringTableStep},
+  };
+  for (DataSetStep& sound : SoundFileSteps()) steps.push_back(std::move(sound));
+  AddRadioSteps(steps);
+  return steps;
+}
+
+}  // namespace
+
 const std::vector<DataSetStep>& DataSetSteps() {
-  static const std::vector<DataSetStep> steps = [] {
-    std::vector<DataSetStep> all = {
-        {"strings.tbl", "strings.txt", WriteStringTableStep},
-    };
-    for (DataSetStep& sound : SoundFileSteps()) all.push_back(std::move(sound));
-    return all;
-  }();
+  static const std::vector<DataSetStep> steps = AllSteps();
   return steps;
 }
