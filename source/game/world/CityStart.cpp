@@ -1,9 +1,12 @@
 #include "game/world/CityStart.h"
 
+#include <cstring>
+
 #include "Drovane/Arena.h"
 #include "Drovane/DataPaths.h"
 #include "Drovane/DebugLog.h"
 #include "game/world/BuildOMAP.h"
+#include "game/world/CellMap.h"
 #include "game/world/CityArrays.h"
 #include "game/world/CityFile.h"
 #include "game/world/CitySites.h"
@@ -30,7 +33,9 @@ bool ReadCity(const std::string& path, CityArrays& city) {
   return false;
 }
 
+// Nothing may point into the arena that is about to go.
 void ForgetCity() {
+  std::memset(OMAP, 0, sizeof OMAP);
   gCityArrays = nullptr;
   gTerrain = nullptr;
   gCitySites = {};

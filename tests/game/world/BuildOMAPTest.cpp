@@ -145,7 +145,6 @@ TEST_F(CellRecordsBuilt, OfficesCarryTheirFarBody) {
   Body* near = Nodes(CellOfTile(20, 20))[0]->body;
   EXPECT_EQ(near, FindBody(TileBodyId(kOffice)));
   EXPECT_EQ(near->userData, FindBody(FarBodyId(kOffice)));
-  near->userData = nullptr;
 }
 
 TEST_F(CellRecordsBuilt, MadeUpLandIsCoveredByBlocksOfSixteen) {

@@ -54,9 +54,12 @@ TEST_F(CityStarting, ADamagedCityFallsBackToPengland) {
 }
 
 TEST_F(CityStarting, FailsWhenPenglandCannotBeReadEither) {
+  ASSERT_TRUE(Start());
   EXPECT_FALSE(CityStart(folder.Game("missing.mv2")));
   EXPECT_TRUE(gCityFellBack);
   EXPECT_EQ(gCityArrays, nullptr);
+  // Nothing is left pointing into the previous city's arena.
+  EXPECT_EQ(CellOfTile(5, 5), nullptr);
 }
 
 TEST_F(CityStarting, TheStartSiteIsTheApronElseAHelipad) {
