@@ -35,7 +35,7 @@ private:
   cell_info* NewRecord(int x, int y, int size, int height);
   bool BuildCityRecord(int x, int y);
   bool BuildMadeUpBlock(int x, int y);
-  void AddNodes(cell_info& record, int x, int y, uint32_t id);
+  bool AddNodes(cell_info& record, int x, int y, uint32_t id);
   bool AddNode(cell_info& record, StaticEntry**& tail, int bodyId, uint32_t flags);
   int RampBody(int x, int y, uint32_t id) const;
   bool CheckEntries();
@@ -104,11 +104,12 @@ bool OmapBuilder::AddNode(cell_info& record, StaticEntry**& tail, int bodyId, ui
   return true;
 }
 
-void OmapBuilder::AddNodes(cell_info& record, int x, int y, uint32_t id) {
+// Adds the tile's static objects; true when one of them covers the ground (a pad or a lot).
+bool OmapBuilder::AddNodes(cell_info& record, int x, int y, uint32_t id) {
   int bodyId = LookUpTile(id).kind == TileKind::kHighwayRamp ? RampBody(x, y, id) : TileBodyId(id);
-  if (bodyId == kNoBody) return;
+  if (bodyId == kNoBody) return false;
   StaticEntry** tail = &record.staticObjects;
-  if (!AddNode(record, tail, bodyId, TileNodeFlags(id))) return;
+  if (!AddNode(record, tail, bodyId, TileNodeFlags(id))) return false;
   int farId = FarBodyId(id);
   if (farId != kNoBody) {
     if (Body* far = FindBody(farId)) {
@@ -117,7 +118,8 @@ void OmapBuilder::AddNodes(cell_info& record, int x, int y, uint32_t id) {
       mMissing.insert(farId);
     }
   }
-  if (HasPavedLot(id) && !mNoGround) AddNode(record, tail, LotBodyId(record.size), kNodePavedLot);
+  if (!HasPavedLot(id)) return CoversGround(id);
+  return !mNoGround && AddNode(record, tail, LotBodyId(record.size), kNodePavedLot);
 }
 
 bool OmapBuilder::BuildCityRecord(int x, int y) {
@@ -125,10 +127,9 @@ bool OmapBuilder::BuildCityRecord(int x, int y) {
   int size = RecordSize(x, y, id);
   cell_info* record = NewRecord(x, y, size, AltitudeHeight(TileAltitude(mCity, x, y)));
   if (!record) return false;
-  if (CoversGround(id)) record->flags |= kCellNoGround;
   // A block broken by a foreign tile is bare ground: its building would stand over the
   // neighbouring records.
-  if (size == LookUpTile(id).size) AddNodes(*record, x, y, id);
+  if (size == LookUpTile(id).size && AddNodes(*record, x, y, id)) record->flags |= kCellNoGround;
   return true;
 }
 

@@ -91,6 +91,7 @@ TEST_F(CellRecordsBuilt, ABlockWithAForeignTileIsSingleTiles) {
     for (int y = 20; y < 23; ++y) EXPECT_EQ(CellOfTile(x, y)->size, 1) << x << "," << y;
   }
   EXPECT_TRUE(Nodes(CellOfTile(10, 20)).empty());
+  EXPECT_EQ(CellOfTile(10, 20)->flags, 0);  // its ground is drawn
   ASSERT_EQ(Nodes(CellOfTile(11, 21)).size(), 1u);
   EXPECT_EQ(Nodes(CellOfTile(11, 21))[0]->body, FindBody(TileBodyId(kHouse)));
 }
@@ -162,13 +163,19 @@ TEST_F(CellRecordsBuilt, MadeUpLandIsCoveredByBlocksOfSixteen) {
   EXPECT_EQ(CellOfTile(255, 255)->size, 16);
 }
 
-TEST_F(CellRecordsBuilt, AMissingBodyLeavesNoNode) {
+TEST_F(CellRecordsBuilt, AMissingBodyLeavesNoNodeAndTheGroundDrawn) {
   bodies.reset();
-  bodies = std::make_unique<CityBodies>(std::set<int>{TileBodyId(kHouse)});
+  bodies = std::make_unique<CityBodies>(std::set<int>{TileBodyId(kHouse), TileBodyId(222), LotBodyId(3)});
   city->auxPtr1[5][5] = kHouse;
+  city->auxPtr1[7][5] = 222;
+  Block(10, 20, 3, kFireStation);
   ASSERT_TRUE(Start());
   EXPECT_EQ(CellOfTile(5, 5)->staticObjects, nullptr);
-  EXPECT_EQ(gOmapCounts.missingBodies, 1);
+  EXPECT_EQ(CellOfTile(7, 5)->staticObjects, nullptr);
+  EXPECT_EQ(CellOfTile(7, 5)->flags, 0);
+  EXPECT_EQ(Nodes(CellOfTile(10, 20)).size(), 1u);
+  EXPECT_EQ(CellOfTile(10, 20)->flags, 0);
+  EXPECT_EQ(gOmapCounts.missingBodies, 3);
 }
 
 TEST_F(CellRecordsBuilt, ARefusedRecordFailsTheBuildWithOneBox) {
