@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "citymap/CellMapImage.h"
 #include "citymap/CityMapImage.h"
 #include "citymap/CityReport.h"
 #include "game/world/CityFile.h"
@@ -58,6 +59,32 @@ TEST_F(CityMap, ToolPrintsTheCityAndDrawsWhatTheLibraryDraws) {
     ASSERT_EQ(platform::Rgb({image.pixels[3 * i], image.pixels[3 * i + 1], image.pixels[3 * i + 2]}), colour)
         << "pixel " << i;
   }
+}
+
+TEST_F(CityMap, ToolDrawsTheCellsWithTheMadeUpLandContinuingTheCoast) {
+  ASSERT_EQ(RunTool(folder.System("sample.mv2") + " --cells " + folder.System("cells.png")), 0) << folder.Read("out.txt");
+  std::string out = folder.Read("out.txt");
+  EXPECT_NE(out.find("size 16: 192\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("null entries: 0\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("start site: ("), std::string::npos) << out;
+
+  RgbImage image;
+  std::string message;
+  ASSERT_TRUE(ReadPng(folder.System("cells.png"), image, message)) << message;
+  ASSERT_EQ(image.width, kCellMapPixels);
+  ASSERT_EQ(image.height, kCellMapPixels);
+  auto pixel = [&](int x, int y) {
+    // The cell's south-east pixel, clear of any record's outline.
+    size_t i = 3 * (static_cast<size_t>(2 * y + 1) * kCellMapPixels + 2 * x + 1);
+    return platform::Rgb({image.pixels[i], image.pixels[i + 1], image.pixels[i + 2]});
+  };
+  // East of the city the sea goes on as the city's east edge left it; the land beyond the
+  // wrap continues the west edge.
+  for (int y : {5, 60, 126}) {
+    EXPECT_EQ(pixel(150, y), pixel(127, y)) << y;
+    EXPECT_EQ(pixel(130, y), pixel(127, y)) << y;
+  }
+  EXPECT_NE(pixel(150, 60), pixel(30, 60));
 }
 
 TEST_F(CityMap, ToolNamesTheChunkAndTheFaultOfADamagedFile) {
