@@ -155,7 +155,7 @@ void DebugConsole::Paint() {
     PaintBar(context, {width - kBarWidth, 0, width, linesBottom});
     PaintInput(context, {0, linesBottom, width, height});
   }
-  const std::array<uint32_t, 256> screen = ScreenColours();
+  const std::array<uint32_t, 256> screen = ShownScreenColours();
   std::array<Rgb, 256> colours{};
   for (size_t i = 0; i < colours.size(); ++i) {
     colours[i] = {static_cast<uint8_t>(screen[i] >> 16), static_cast<uint8_t>(screen[i] >> 8),
