@@ -28,10 +28,10 @@ void DecodeRow(uint8_t* row, const uint8_t* run, const uint8_t* rowEnd, int32_t 
     run = pixels + PixelBytes(kind, count);
     if (kind < kLiteral || kind > kKeyed) continue;
     const int64_t from = std::max<int64_t>(column, 0);
-    const int64_t to = std::min<int64_t>(column + count, visibleWidth);
+    const int64_t to = kind == kSkip ? from : std::min<int64_t>(column + count, visibleWidth);
     for (int64_t x = from; x < to; ++x) {
       const uint8_t value = kind == kRepeat ? pixels[0] : pixels[x - column];
-      if (kind == kSkip || (kind == kKeyed && value == key)) continue;
+      if (kind == kKeyed && value == key) continue;
       row[x] = value;
     }
     column += count;

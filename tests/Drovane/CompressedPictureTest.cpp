@@ -225,6 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"run_past_its_row", 4, 2, {Row({2, 1, 7, 1, 5, 8}), LiteralRow({1, 2, 3, 4})},
                    {{7, 7, P, P, P, P}, {1, 2, 3, 4, P, P}, Bytes(6, P)}},
         DamageCase{"row_wider_than_the_picture", 3, 1, {Row({2, 255, 9})}, {{9, 9, 9, P, P, P}, Bytes(6, P), Bytes(6, P)}},
+        DamageCase{"skip_run_at_the_blocks_end", 5, 1, {Row({2, 0, 5, 3, 3})}, {{5, P, P, P, P, P}, Bytes(6, P), Bytes(6, P)}},
         DamageCase{"odd_byte_at_row_end", 2, 1, {Row({2, 1, 6, 1})}, {{6, 6, P, P, P, P}, Bytes(6, P), Bytes(6, P)}}),
     [](const testing::TestParamInfo<DamageCase>& info) { return info.param.name; });
 
