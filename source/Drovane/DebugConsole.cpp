@@ -6,6 +6,7 @@
 #include "platform/FileHandle.h"
 #include "platform/WholeFile.h"
 #include "platform/TerminalInput.h"
+#include "platform/Window.h"
 
 DebugConsole* gpDebugConsole = nullptr;
 
@@ -39,34 +40,39 @@ DebugConsole::DebugConsole() : mOwnerThread(std::this_thread::get_id()) {
 DebugConsole::~DebugConsole() {
   HelpDebugCommand& help = TheHelpCommand();
   if (help.mpConsole == this) help.mpConsole = nullptr;
-}
-
-int DebugConsole::CreateConsoleWindow(const std::string& title) {
-  if (mConsoleWindow) return 0;
-  mConsoleWindow = true;
-  mTitle = title;
-  return 1;
+  if (mConsoleWindow != platform::kNoWindow) {
+    platform::SetWindowUserData(mConsoleWindow, nullptr);
+    platform::DestroyWindow(mConsoleWindow);
+  }
+  ReleasePicture();
 }
 
 void DebugConsole::Show() {
+  if (mConsoleWindow != platform::kNoWindow) {
+    platform::ShowWindow(mConsoleWindow);
+    Invalidate();
+  }
   if (mShown) return;
   mShown = true;
   for (const std::string& line : mLog) WriteToTerminal(line);
 }
 
-void DebugConsole::Hide() { mShown = false; }
+void DebugConsole::Hide() {
+  if (mConsoleWindow != platform::kNoWindow) platform::HideWindow(mConsoleWindow);
+  mShown = false;
+}
 
 void DebugConsole::AddLine(const std::string& text) {
   mLog.push_back(text);
   while (mLog.size() > kMaxLines) mLog.pop_front();
   if (mShown) WriteToTerminal(text);
+  UpdateScrollBars();
+  Invalidate();
 }
 
-// A logged line often carries its own line break; the terminal shows it as one line.
 void DebugConsole::WriteToTerminal(const std::string& text) const {
-  size_t end = text.size();
-  while (end > 0 && (text[end - 1] == '\n' || text[end - 1] == '\r')) --end;
-  std::fprintf(stderr, "%.*s\n", static_cast<int>(end), text.c_str());
+  const std::string_view line = WithoutLineBreak(text);
+  std::fprintf(stderr, "%.*s\n", static_cast<int>(line.size()), line.data());
   std::fflush(stderr);
 }
 
@@ -84,6 +90,7 @@ int DebugConsole::SaveLog(const std::string& fileName) {
 void DebugConsole::TypeInput(const std::string& text) {
   mInputText += text;
   OnCommandLine();
+  Invalidate();
 }
 
 // Runs every complete line of the input, in order; text after the last line break waits.
@@ -106,6 +113,7 @@ void DebugConsole::RunCommandLine(const std::string& line) {
   for (DebugCommand* command : commands) {
     if (command->mName == words.front()) command->Execute(line);
   }
+  UpdateScrollBars();
 }
 
 // A hidden console takes no typing, as its window could not; the lines stay on the terminal.
@@ -132,6 +140,12 @@ void DebugConsole::HelpCommand(const std::string& line) {
   for (DebugCommand* command : mCommands) {
     if (command->mName == words[1]) AddLine(command->mName + " - usage: " + command->mUsage);
   }
+}
+
+std::string_view WithoutLineBreak(std::string_view text) {
+  size_t end = text.size();
+  while (end > 0 && (text[end - 1] == '\n' || text[end - 1] == '\r')) --end;
+  return text.substr(0, end);
 }
 
 size_t SplitWords(const std::string& text, std::vector<std::string>& words) {

@@ -7,6 +7,7 @@
 #include "Drovane/DirectDrawObject.h"
 #include "Drovane/ErrorReport.h"
 #include "platform/Clock.h"
+#include "platform/ScreenColours.h"
 #include "platform/StaticColours.h"
 #include "platform/SystemPalette.h"
 #include "platform/ThreadPriority.h"
@@ -106,18 +107,7 @@ DrovanePalette::~DrovanePalette() {
 void DrovanePalette::GetEntry(int32_t index, uint32_t* pEntry) const { *pEntry = mpEntries[index]; }
 
 void DrovanePalette::FindNearestColor(const uint32_t* pColor, int32_t* pIndex) const {
-  const auto component = [](uint32_t colour, int shift) { return static_cast<int32_t>((colour >> shift) & 0xFF); };
-  uint32_t best = UINT32_MAX;
-  *pIndex = 0;
-  for (int32_t i = 0; i < mCount; ++i) {
-    const int32_t red = component(mpEntries[i], 16) - component(*pColor, 16);
-    const int32_t green = component(mpEntries[i], 8) - component(*pColor, 8);
-    const int32_t blue = component(mpEntries[i], 0) - component(*pColor, 0);
-    const uint32_t distance = static_cast<uint32_t>(3 * red * red + 2 * blue * blue + 4 * green * green);
-    if (distance >= best) continue;
-    best = distance;
-    *pIndex = i;
-  }
+  *pIndex = platform::NearestColourIndex(mpEntries, mCount, *pColor);
 }
 
 void DrovanePalette::FadeToWhite(uint32_t duration) {

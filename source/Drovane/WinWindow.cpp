@@ -7,6 +7,7 @@
 #include "Drovane/DebugLog.h"
 #include "Drovane/RawResource.h"
 #include "Drovane/ErrorReport.h"
+#include "platform/DeviceContext.h"
 #include "platform/StaticColours.h"
 #include "platform/Window.h"
 
@@ -187,4 +188,52 @@ intptr_t WinWindowProc(WindowHandle window, uint32_t message, uintptr_t wParam, 
   auto* object = static_cast<WinWindow*>(GetWindowUserData(window));
   if (!object) return DefWindowProc(window, message, wParam, lParam);
   return object->HandleMessage(window, message, wParam, lParam);
+}
+
+namespace {
+
+// The text's box with its 2-pixel margin, kept inside a client area of width x height.
+Rect TextBox(int32_t left, int32_t top, Point extent, int32_t width, int32_t height) {
+  Rect box{left - 2, top - 2, left + extent.x, top + extent.y};
+  if (box.right >= width) {
+    box.right = width - 1;
+    box.left = box.right - extent.x - 4;
+  }
+  if (box.left < 0) {
+    box.left = 0;
+    box.right = extent.x + 4;
+  }
+  if (box.top < 0) {
+    box.top = 0;
+    box.bottom = extent.y + 4;
+  }
+  if (box.bottom >= height) {
+    box.bottom = height - 1;
+    box.top = box.bottom - extent.y - 4;
+  }
+  return box;
+}
+
+}  // namespace
+
+uint32_t WinWindow::DrawText(const char* text, uint32_t flags, int32_t x, int32_t y, int32_t* pLeft, int32_t* pTop,
+                             int32_t* pRight, int32_t* pBottom) {
+  if (mWindow == kNoWindow) return kErrorFailure;
+  if (!text || !mpBackBuffer) return 0;
+  DeviceContext context(mpBackBuffer->mpFrontSurface);
+  if (!context.IsValid()) return 0;
+  const Point extent = context.GetTextExtent(text);
+  if (flags & 1) x -= extent.x / 2;
+  if (flags & 2) y -= extent.y / 2;
+  const Rect client = GetClientRect(mWindow);
+  const Rect box = TextBox(x, y, extent, client.Width(), client.Height());
+  if (flags & 4) context.FillRect(box, kOpaqueBackground);
+  context.TextOut(box.left + 2, box.top + 2, text);
+  if (pLeft && pTop && pRight && pBottom) {
+    *pLeft = box.left;
+    *pTop = box.top;
+    *pRight = box.right;
+    *pBottom = box.bottom;
+  }
+  return 0;
 }

@@ -38,6 +38,12 @@ public:
   // Sets colours first to first + count - 1 (0x00RRGGBB, taken from entries[first]) of
   // the picture the window shows.
   virtual void SetPaletteEntries(int32_t first, int32_t count, const uint32_t* entries);
+  // Text straight onto the screen's primary surface at (x, y) in a box 2 pixels wider on
+  // each side, kept inside the client area: flag 1 centres it on x, flag 2 on y, flag 4
+  // fills the box white first. The box's edges go to the four pointers when all are given.
+  // 0, or kErrorFailure without a window.
+  uint32_t DrawText(const char* text, uint32_t flags, int32_t x, int32_t y, int32_t* pLeft, int32_t* pTop,
+                    int32_t* pRight, int32_t* pBottom);
   // Moves a rectangle of the shown picture by (dx, dy). kErrorFailure without a window.
   uint32_t BlitToWindow(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t dx, int32_t dy);
   virtual uint32_t OnPrepare();

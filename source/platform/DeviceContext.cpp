@@ -40,7 +40,7 @@ Pen::Pen(int32_t width, uint32_t colour) : mWidth(width), mColour(colour & 0x00F
 DeviceContext::DeviceContext(DisplaySurface* surface)
     : mpSurface(surface) {
   mResult = surface ? surface->GetDC(mDesc) : kResultOk;
-  if (IsValid()) mColours = ScreenColours();
+  if (IsValid()) mColours = ShownScreenColours();
 }
 
 DeviceContext::~DeviceContext() {

@@ -11,6 +11,7 @@ public:
   explicit HeadlessWindow(const Rect& bounds) : mBounds(bounds) {}
 
   void Show() override {}
+  void Hide() override {}
   void Raise() override {}
   void SetBounds(const Rect& bounds) override { mBounds = bounds; }
   Point Position() const override { return mFullScreen ? Point{0, 0} : Point{mBounds.left, mBounds.top}; }

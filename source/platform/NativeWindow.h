@@ -15,6 +15,7 @@ class NativeWindow {
 public:
   virtual ~NativeWindow() = default;
   virtual void Show() = 0;
+  virtual void Hide() = 0;
   virtual void Raise() = 0;
   // Places the client area on the screen; its size is the picture's size.
   virtual void SetBounds(const Rect& bounds) = 0;

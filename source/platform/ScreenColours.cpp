@@ -14,7 +14,7 @@ int32_t Component(uint32_t colour, int shift) { return static_cast<int32_t>((col
 
 }  // namespace
 
-std::array<uint32_t, 256> ScreenColours() {
+std::array<uint32_t, 256> ShownScreenColours() {
   std::array<uint32_t, 256> colours{};
   if (const PrimarySurface* primary = PrimarySurface::Current()) {
     const std::array<Rgb, 256> shown = primary->ShownColours();

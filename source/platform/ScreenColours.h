@@ -8,7 +8,7 @@ namespace platform {
 
 // 0x00RRGGBB of each palette index as the presenter resolves it: the palette of the
 // screen's primary surface, or the system palette while the screen has none.
-std::array<uint32_t, 256> ScreenColours();
+std::array<uint32_t, 256> ShownScreenColours();
 
 // The index of the colour nearest to rgb (0x00RRGGBB) among count colours, by the
 // distance 3 x red² + 4 x green² + 2 x blue² of the differences; the first on ties.

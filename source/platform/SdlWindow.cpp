@@ -43,6 +43,7 @@ public:
     SDL_ShowWindow(mWindow);
     Redisplay();
   }
+  void Hide() override { SDL_HideWindow(mWindow); }
   void Raise() override { SDL_RaiseWindow(mWindow); }
   void SetBounds(const Rect& bounds) override {
     mPicture = {bounds.Width(), bounds.Height()};

@@ -134,6 +134,13 @@ void ShowWindow(WindowHandle window) {
   if ((record = Find(window))) record->native->Show();
 }
 
+void HideWindow(WindowHandle window) {
+  WindowRecord* record = Find(window);
+  if (!record) return;
+  record->style &= ~WS_VISIBLE;
+  record->native->Hide();
+}
+
 void SetFocus(WindowHandle window) {
   if (WindowRecord* record = Find(window)) record->native->Raise();
 }

@@ -54,6 +54,8 @@ intptr_t DefWindowProc(WindowHandle window, uint32_t message, uintptr_t wParam, 
 
 // Shows the window; it first asks the procedure for its size limits (WM_GETMINMAXINFO).
 void ShowWindow(WindowHandle window);
+// Hides the window; it keeps its picture for when it is shown again.
+void HideWindow(WindowHandle window);
 void SetFocus(WindowHandle window);
 uint32_t GetWindowStyle(WindowHandle window);
 void SetWindowStyle(WindowHandle window, uint32_t style);

@@ -7,6 +7,8 @@
 #include "Drovane/GdiFont.h"
 #include "platform/SystemPalette.h"
 #include "platform/Windows1252.h"
+#include "imagefiles/GamePalette.h"
+#include "support/ImageCheck.h"
 
 namespace {
 
@@ -210,5 +212,47 @@ TEST_F(BackBufferTextTest, DrawLineRebuildsItsPenOnlyOnAChange) {
   EXPECT_NE(buffer->mhPen->Serial(), recoloured);
   EXPECT_EQ(buffer->mPenWidth, 3);
 }
+
+}  // namespace
+
+namespace {
+
+struct ChecksumCase {
+  const char* name;
+  int32_t height;
+  int32_t width;
+  uint32_t flags;
+  const char* text;
+  uint32_t options;
+  uint32_t checksum;
+};
+
+void PrintTo(const ChecksumCase& c, std::ostream* os) { *os << c.name; }
+
+class TrueTypeTextChecksumTest : public BackBufferTextTest, public testing::WithParamInterface<ChecksumCase> {};
+
+// Text as the TrueType service draws it, one row per face and option; a font library
+// update changes these rows and no other image.
+TEST_P(TrueTypeTextChecksumTest, DrawsTheSamePixels) {
+  const ChecksumCase& c = GetParam();
+  GdiFont font("Arial", c.height, c.width, c.flags, 1);
+  buffer->mTextColor = 0x00FF0000;
+  platform::Rect rect{4, 4, 116, 76};
+  ASSERT_EQ(buffer->DrawBufferText(c.text, -1, c.options, &rect, &font), 0u);
+  ASSERT_GT(buffer->Lock(), 0);
+  const FrameView frame{buffer->mpBits, buffer->mWidth, buffer->mHeight, buffer->mStride};
+  EXPECT_TRUE(MatchesTextChecksum(frame, GamePalette(), std::string("text_") + c.name, c.checksum));
+  buffer->Unlock();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faces, TrueTypeTextChecksumTest,
+    testing::Values(ChecksumCase{"regular_16", 16, 0, 0, "Heli 42 caf\xE9 \x80", 0, 0xBAEB9B83},
+                    ChecksumCase{"bold_28_centred", 28, 0, kFontBold, "Hangar", kTextCenter | kTextVCenter, 0xC0FF910D},
+                    ChecksumCase{"italic_underline_strike_12", 12, 0,
+                                 kFontItalic | kFontUnderline | kFontStrikeOut, "Mission log", kTextRight, 0xF799599F},
+                    ChecksumCase{"wrapped_opaque_12_wide", 12, 8, 0, "The fire is out.\r\nWell done, pilot!",
+                                 kTextOpaque, 0x87C1D1B7}),
+    [](const testing::TestParamInfo<ChecksumCase>& info) { return info.param.name; });
 
 }  // namespace

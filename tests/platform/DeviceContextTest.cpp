@@ -48,7 +48,7 @@ protected:
 
 TEST(NearestColourTest, TakesTheDistanceOfThePaletteSearchAndTheFirstOnTies) {
   ResetSystemPalette();
-  const std::array<uint32_t, 256> colours = ScreenColours();
+  const std::array<uint32_t, 256> colours = ShownScreenColours();
   struct Case {
     uint32_t rgb;
     int32_t index;

@@ -1,6 +1,7 @@
 #include "support/ImageCheck.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 #include "imagefiles/PngFile.h"
@@ -62,4 +63,26 @@ testing::AssertionResult MatchesGoldenImage(const FrameView& frame, const GamePa
   }
   return testing::AssertionFailure() << name << ": " << problem << "\n  expected " << expectedPath << "\n  actual   "
                                      << actualPath;
+}
+
+testing::AssertionResult MatchesTextChecksum(const FrameView& frame, const GamePaletteColours& palette,
+                                             const std::string& name, uint32_t expected) {
+  uint32_t checksum = 2166136261u;
+  for (int32_t y = 0; y < frame.height; ++y) {
+    for (int32_t x = 0; x < frame.width; ++x) {
+      checksum = (checksum ^ frame.bits[static_cast<ptrdiff_t>(y) * frame.stride + x]) * 16777619u;
+    }
+  }
+  const std::string actualPath = (std::filesystem::path(HALVORINE_GOLDEN_DIR) / (name + ".actual.png")).string();
+  std::error_code ignored;
+  if (checksum == expected) {
+    std::filesystem::remove(actualPath, ignored);
+    return testing::AssertionSuccess();
+  }
+  std::string writeProblem;
+  WritePng(actualPath, Render(frame, palette, {}), writeProblem);
+  char numbers[64];
+  std::snprintf(numbers, sizeof numbers, "checksum 0x%08X, expected 0x%08X", checksum, expected);
+  return testing::AssertionFailure() << name << ": " << numbers << "; the text as drawn is in " << actualPath << " "
+                                     << writeProblem;
 }

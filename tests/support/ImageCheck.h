@@ -24,6 +24,13 @@ testing::AssertionResult MatchesGoldenImage(const FrameView& frame, const GamePa
                                             const std::string& name,
                                             const std::vector<platform::Rect>& leftOut = {});
 
+// Text drawn by the TrueType service: compares the frame's checksum (FNV-1a over its rows)
+// with the expected one. On a mismatch writes the frame as <name>.actual.png in the golden
+// folder and fails naming the actual checksum, so a font library update changes only these
+// rows.
+testing::AssertionResult MatchesTextChecksum(const FrameView& frame, const GamePaletteColours& palette,
+                                             const std::string& name, uint32_t expected);
+
 // The same for any image that locks to mpBits and mStride (a back buffer, a memory image).
 template <class Image>
 testing::AssertionResult MatchesGoldenImage(Image& image, const GamePaletteColours& palette, const std::string& name,
