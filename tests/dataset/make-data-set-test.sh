@@ -13,7 +13,7 @@ before=$(stat -c '%Y %i' "$work/data/strings.tbl")
 "$generator" "$sources" "$work/data"
 after=$(stat -c '%Y %i' "$work/data/strings.tbl")
 [ "$before" = "$after" ] || { echo "an unchanged table was rewritten"; exit 1; }
-ls "$work/data" | grep -v '^strings.tbl$' && { echo "left-over files"; exit 1; }
+find "$work/data" -name '*.new' | grep . && { echo "left-over files"; exit 1; }
 
 mkdir "$work/src"
 cp "$sources/strings.txt" "$work/src/strings.txt"
