@@ -61,7 +61,7 @@ void DrawSky(Canvas& canvas) {
   for (int32_t y = 0; y < kIntroHeight; ++y) {
     FillRect(canvas, 0, y, kIntroWidth, y + 1, kSky + y * (kSkyShades - 1) / (kIntroHeight - 1));
   }
-  const double sunX = 470, sunY = 236, radius = 34;
+  const double sunX = 470, sunY = 150, radius = 30;
   for (int32_t shade = 0; shade < 8; ++shade) FillEllipse(canvas, sunX, sunY, radius - shade * 4, radius - shade * 4, kSun + shade);
 }
 
