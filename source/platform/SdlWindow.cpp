@@ -13,8 +13,12 @@ namespace {
 
 class SdlWindow;
 
-// SDL's window ids to our windows, for routing events.
-std::map<uint32_t, SdlWindow*> gWindowsById;
+// SDL's window ids to our windows, for routing events. Never destroyed: a window still open at exit
+// is closed by the window table's own teardown, which may run after this file's statics are gone.
+std::map<uint32_t, SdlWindow*>& WindowsById() {
+  static auto* windows = new std::map<uint32_t, SdlWindow*>;
+  return *windows;
+}
 SdlEventTranslator gTranslator;
 
 // A window on the display. Until the game presents pictures into it, it shows the black
@@ -26,10 +30,10 @@ public:
     // With vertical sync a presenting frame waits for the display, which paces the game.
     mRenderer = SDL_CreateRenderer(mWindow, -1, SDL_RENDERER_PRESENTVSYNC);
     if (!mRenderer) mRenderer = SDL_CreateRenderer(mWindow, -1, 0);
-    gWindowsById[SDL_GetWindowID(mWindow)] = this;
+    WindowsById()[SDL_GetWindowID(mWindow)] = this;
   }
   ~SdlWindow() override {
-    gWindowsById.erase(SDL_GetWindowID(mWindow));
+    WindowsById().erase(SDL_GetWindowID(mWindow));
     if (mTexture) SDL_DestroyTexture(mTexture);
     if (mRenderer) SDL_DestroyRenderer(mRenderer);
     SDL_DestroyWindow(mWindow);
@@ -127,9 +131,9 @@ SdlWindow* EventWindow(const SDL_Event& event) {
     case SDL_WINDOWEVENT: id = event.window.windowID; break;
     default: return nullptr;
   }
-  auto found = gWindowsById.find(id);
-  if (found != gWindowsById.end()) return found->second;
-  return gWindowsById.size() == 1 ? gWindowsById.begin()->second : nullptr;
+  auto found = WindowsById().find(id);
+  if (found != WindowsById().end()) return found->second;
+  return WindowsById().size() == 1 ? WindowsById().begin()->second : nullptr;
 }
 
 }  // namespace
@@ -148,7 +152,7 @@ std::unique_ptr<NativeWindow> CreateNativeWindow(WindowHandle window, const std:
 }
 
 void PumpNativeEvents(std::vector<Message>& messages) {
-  if (gWindowsById.empty()) return;
+  if (WindowsById().empty()) return;
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
     SdlWindow* window = EventWindow(event);

@@ -160,3 +160,16 @@ TEST_F(WindowTest, DisplayEventsArriveAsMessages) {
 }
 
 }  // namespace
+
+// The game can exit while a window is still open (an error path, or a tool that never closes its
+// window): the window tables are then torn down with the program and must not free anything twice.
+TEST(WindowExitTest, ExitingWithAWindowOpenIsClean) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        RegisterWindowClass("ExitClass", DefWindowProc);
+        CreateWindow("ExitClass", "Left open", WS_OVERLAPPEDWINDOW, {0, 0, 64, 48});
+        std::exit(0);
+      },
+      testing::ExitedWithCode(0), "");
+}
