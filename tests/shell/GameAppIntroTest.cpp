@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -187,7 +189,8 @@ protected:
 };
 
 TEST_F(GameAppIntroSoundTest, TheSoundTrackStartsWithTheFirstFrameAndEscStopsIt) {
-  WriteIntro(TestClipBytes(TestClip{64, 48, 30, 100000, 1, 66150}));
+  std::ifstream file(HALVORINE_DATA_SET "/smk/intro.smk", std::ios::binary);
+  WriteIntro(std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {}));
   Prepare();
   EXPECT_FALSE(SoundPlays());
   app->RunFrame();
