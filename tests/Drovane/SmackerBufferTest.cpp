@@ -6,7 +6,6 @@
 #include "Drovane/DisplayFixture.h"
 #include "Drovane/SmackerBuffer.h"
 #include "platform/Clock.h"
-#include "support/TempFolder.h"
 #include "support/VideoClips.h"
 
 using namespace platform;
@@ -27,11 +26,6 @@ protected:
     DisplayFixture::TearDown();
   }
 
-  std::string Save(const std::vector<uint8_t>& bytes) {
-    folder.Write("clip.smk", std::string(bytes.begin(), bytes.end()));
-    return folder.Game("clip.smk");
-  }
-  std::string Save(const TestClip& clip) { return Save(TestClipBytes(clip)); }
   void AdvanceFrames(const TestClip& clip, uint64_t frames) { clock.counter += clip.frameMicroseconds * frames; }
 
   // The frame as it lands in a width x height buffer of kBackground at (x, y).
@@ -51,7 +45,7 @@ protected:
   static void Clear(CBackBuffer& buffer) { Paint(buffer, [](int32_t, int32_t) { return kBackground; }); }
 
   ManualClock clock;
-  TempFolder folder;
+  TestClipFolder clips;
 };
 
 TEST_F(SmackerBufferTest, ComposesEachFrameWhenItIsDueAndNothingBefore) {
@@ -59,7 +53,7 @@ TEST_F(SmackerBufferTest, ComposesEachFrameWhenItIsDueAndNothingBefore) {
   CBackBuffer dest(80, 60);
   Clear(dest);
   SmackerBuffer video;
-  ASSERT_EQ(video.Open(Save(clip).c_str(), 0, -1), 1);
+  ASSERT_EQ(video.Open(clips.Save(clip).c_str(), 0, -1), 1);
   EXPECT_EQ(video.mWidth, 64);
   EXPECT_EQ(video.mHeight, 48);
   for (int32_t frame = 0; frame < clip.frames; ++frame) {
@@ -80,7 +74,7 @@ TEST_F(SmackerBufferTest, AFinishedVideoDrawsItsLastFrameAgainOverTheBackgroundF
   const TestClip clip{64, 48, 1};
   CBackBuffer dest(64, 48);
   SmackerBuffer video;
-  ASSERT_EQ(video.Open(Save(clip).c_str(), 0, -1), 1);
+  ASSERT_EQ(video.Open(clips.Save(clip).c_str(), 0, -1), 1);
   EXPECT_EQ(video.Compose(&dest, 0, 0, 0, 0, 64, 48), 1u) << "one frame finishes at its first due step";
   video.mFillBackground = 1;
   video.mFillColorIndex = 3;
@@ -99,7 +93,7 @@ TEST_F(SmackerBufferTest, ALoopingVideoWrapsToItsFirstFrame) {
   for (int32_t frames : {1, 2}) {
     const TestClip shaped{64, 48, frames};
     SmackerBuffer video;
-    ASSERT_EQ(video.Open(Save(shaped).c_str(), 0, -1), 1);
+    ASSERT_EQ(video.Open(clips.Save(shaped).c_str(), 0, -1), 1);
     video.mLoop = 1;
     for (int32_t step = 0; step < 5; ++step) {
       EXPECT_EQ(video.Compose(&dest, 0, 0, 0, 0, 64, 48), 0u);
@@ -113,7 +107,7 @@ TEST_F(SmackerBufferTest, CopyToStretchesTheFrameIntoTheDestinationRectangle) {
   const TestClip clip{64, 48, 1};
   CBackBuffer dest(128, 96);
   SmackerBuffer video;
-  ASSERT_EQ(video.Open(Save(clip).c_str(), 0, -1), 1);
+  ASSERT_EQ(video.Open(clips.Save(clip).c_str(), 0, -1), 1);
   EXPECT_EQ(video.CopyTo(&dest, 0, 0, 128, 96, 0, 0, 64, 48), 1u);
   const auto rows = PixelRows(dest);
   const std::vector<uint8_t> frame = TestClipFrame(clip, 0);
@@ -125,7 +119,7 @@ TEST_F(SmackerBufferTest, CopyToStretchesTheFrameIntoTheDestinationRectangle) {
 // A deferred video decodes into dest's own pixels; whatever lies past dest's edges is cut.
 TEST_F(SmackerBufferTest, DeferredDecodingStaysInsideDestAtEveryEdge) {
   const TestClip clip{64, 48, 1};
-  const std::string path = Save(clip);
+  const std::string path = clips.Save(clip);
   for (const auto& [x, y] : std::vector<std::pair<int32_t, int32_t>>{
            {0, 0}, {-10, -7}, {30, 20}, {40, -20}, {-50, 25}, {69, 49}, {70, 0}, {0, 50}, {-64, 0}, {0, -48}}) {
     SCOPED_TRACE(testing::Message() << x << ", " << y);
@@ -146,7 +140,7 @@ TEST_F(SmackerBufferTest, DeferredCopyToDecodesAtDestsCorner) {
   Clear(dest);
   SmackerBuffer video;
   video.DeferSurfaceCreation();
-  ASSERT_EQ(video.Open(Save(clip).c_str(), 0, -1), 1);
+  ASSERT_EQ(video.Open(clips.Save(clip).c_str(), 0, -1), 1);
   EXPECT_EQ(video.CopyTo(&dest, 5, 5, 20, 20, 0, 0, 64, 48), 1u);
   EXPECT_EQ(PixelRows(dest), Placed(clip, 0, 32, 24, 0, 0));
 }
@@ -156,7 +150,7 @@ TEST_F(SmackerBufferTest, ADestThatCannotBeLockedGetsNothing) {
   CBackBuffer dest;
   SmackerBuffer video;
   video.DeferSurfaceCreation();
-  ASSERT_EQ(video.Open(Save(clip).c_str(), 0, -1), 1);
+  ASSERT_EQ(video.Open(clips.Save(clip).c_str(), 0, -1), 1);
   EXPECT_EQ(video.Compose(&dest, 0, 0, 0, 0, 64, 48), 0u);
   EXPECT_EQ(video.Compose(nullptr, 0, 0, 0, 0, 64, 48), 0u) << "the next frame is not due yet";
   AdvanceFrames(clip, 1);
@@ -175,7 +169,7 @@ TEST_F(SmackerBufferTest, ADeferredBufferHasNoSurfaceToMakeOrRelease) {
 TEST_F(SmackerBufferTest, SurfaceMemoryCountsTheBuffersOwnSurface) {
   {
     SmackerBuffer video;
-    ASSERT_EQ(video.Open(Save(TestClip{64, 48, 1}).c_str(), 0, -1), 1);
+    ASSERT_EQ(video.Open(clips.Save(TestClip{64, 48, 1}).c_str(), 0, -1), 1);
     EXPECT_NE(video.GetSurface(), nullptr);
     EXPECT_EQ(gSurfaceMemory, 64 * 48);
     EXPECT_EQ(video.CreateSurface(), 1);
@@ -186,7 +180,7 @@ TEST_F(SmackerBufferTest, SurfaceMemoryCountsTheBuffersOwnSurface) {
 
 TEST_F(SmackerBufferTest, WithoutAVideoEveryStepAnswersTwo) {
   CBackBuffer dest(64, 48);
-  for (const std::string& path : {folder.Game("missing.smk"), Save(std::vector<uint8_t>(300, 'x'))}) {
+  for (const std::string& path : {clips.Missing(), clips.Save(std::vector<uint8_t>(300, 'x'))}) {
     SmackerBuffer video;
     EXPECT_EQ(video.Open(path.c_str(), 0, -1), 0);
     EXPECT_EQ(video.Compose(&dest, 0, 0, 0, 0, 64, 48), 2u);
@@ -200,7 +194,7 @@ TEST_F(SmackerBufferTest, ADecodeErrorFinishesOnTheLastGoodFrame) {
   bytes.resize(bytes.size() - 40);
   CBackBuffer dest(64, 48);
   SmackerBuffer video;
-  ASSERT_EQ(video.Open(Save(bytes).c_str(), 0, -1), 1);
+  ASSERT_EQ(video.Open(clips.Save(bytes).c_str(), 0, -1), 1);
   for (int32_t frame = 0; frame < 3; ++frame) {
     EXPECT_EQ(video.Compose(&dest, 0, 0, 0, 0, 64, 48), 0u);
     AdvanceFrames(clip, 1);

@@ -7,7 +7,6 @@
 #include "Drovane/SmackerPlayer.h"
 #include "platform/Clock.h"
 #include "platform/StaticColours.h"
-#include "support/TempFolder.h"
 #include "support/VideoClips.h"
 
 using namespace platform;
@@ -26,11 +25,12 @@ protected:
     ScreenFixture::TearDown();
   }
 
-  std::string Save(const std::vector<uint8_t>& bytes) {
-    folder.Write("clip.smk", std::string(bytes.begin(), bytes.end()));
-    return folder.Game("clip.smk");
+
+  // Opens the file in the player, which plays into the main window.
+  void OpenInWindow(SmackerPlayer& player, const std::string& path) {
+    player.SetWindow(window);
+    ASSERT_EQ(player.Open(path.c_str(), 0, -1), 1);
   }
-  std::string Save(const TestClip& clip, VideoColours* shown = nullptr) { return Save(TestClipBytes(clip, shown)); }
 
   // The clip's frame where the window shows it, and nothing of it outside.
   void ExpectShownAt(const TestClip& clip, int32_t frame, int32_t x, int32_t y) {
@@ -48,7 +48,7 @@ protected:
   }
 
   ManualClock clock;
-  TempFolder folder;
+  TestClipFolder clips;
 };
 
 TEST_F(SmackerPlayerTest, SetWindowCentresTheDisplaySizeInTheClientArea) {
@@ -58,7 +58,7 @@ TEST_F(SmackerPlayerTest, SetWindowCentresTheDisplaySizeInTheClientArea) {
   EXPECT_EQ(player.mX, 0);
   EXPECT_EQ(player.mY, 101);
   SmackerPlayer ownSize;
-  ASSERT_EQ(ownSize.Open(Save(TestClip{64, 48, 1}).c_str(), 0, -1), 1);
+  ASSERT_EQ(ownSize.Open(clips.Save(TestClip{64, 48, 1}).c_str(), 0, -1), 1);
   ownSize.SetWindow(window->mWindow);
   EXPECT_EQ(ownSize.mX, 288);
   EXPECT_EQ(ownSize.mY, 216);
@@ -68,7 +68,7 @@ TEST_F(SmackerPlayerTest, ShowsEachDueFrameAtItsOwnSizeInTheVideosColours) {
   MakeScreen(1, nullptr);
   const TestClip clip{64, 48, 3};
   VideoColours colours{};
-  SmackerPlayer player(Save(clip, &colours).c_str(), 200, 100);
+  SmackerPlayer player(clips.Save(clip, &colours).c_str(), 200, 100);
   player.SetWindow(window);
   ASSERT_EQ(player.Open(nullptr, 0, -1), 1);
   EXPECT_EQ(player.mVideoWidth, 64);
@@ -97,9 +97,8 @@ TEST_F(SmackerPlayerTest, TheVideosColoursGoIntoTheScreensPalette) {
   const auto ramp = Ramp();
   MakeScreen(1, ramp.data());
   VideoColours colours{};
-  SmackerPlayer player(Save(TestClip{64, 48, 1}, &colours).c_str(), 0, 0);
-  player.SetWindow(window);
-  player.Open(nullptr, 0, -1);
+  SmackerPlayer player;
+  OpenInWindow(player, clips.Save(TestClip{64, 48, 1}, &colours));
   EXPECT_EQ(player.DrawToWindow(), 1);
   const WindowPicture shown = Shown();
   EXPECT_EQ(shown.colours[10], colours[10]);
@@ -110,9 +109,8 @@ TEST_F(SmackerPlayerTest, TheVideosColoursGoIntoTheScreensPalette) {
 TEST_F(SmackerPlayerTest, AFrameIsCutAtThePicturesEdges) {
   MakeScreen(1, nullptr);
   const TestClip clip{64, 48, 1};
-  SmackerPlayer player(Save(clip).c_str(), 0, 0);
-  player.SetWindow(window);
-  player.Open(nullptr, 0, -1);
+  SmackerPlayer player;
+  OpenInWindow(player, clips.Save(clip));
   player.mX = 600;
   player.mY = -20;
   EXPECT_EQ(player.DrawToWindow(), 1);
@@ -127,9 +125,8 @@ TEST_F(SmackerPlayerTest, AFinishedPlayerFillsTheBackgroundWithTheNearestColour)
   const auto ramp = Ramp();
   MakeScreen(1, ramp.data());
   const TestClip clip{64, 48, 1};
-  SmackerPlayer player(Save(clip).c_str(), 0, 0);
-  player.SetWindow(window);
-  player.Open(nullptr, 0, -1);
+  SmackerPlayer player;
+  OpenInWindow(player, clips.Save(clip));
   player.mX = 100;
   ASSERT_EQ(player.DrawToWindow(), 1);
   player.mFillBackground = 1;
@@ -144,9 +141,8 @@ TEST_F(SmackerPlayerTest, AFinishedPlayerFillsTheBackgroundWithTheNearestColour)
 
 TEST_F(SmackerPlayerTest, ALoopingOneFrameVideoNeverFinishes) {
   MakeScreen(1, nullptr);
-  SmackerPlayer player(Save(TestClip{64, 48, 1}).c_str(), 0, 0);
-  player.SetWindow(window);
-  player.Open(nullptr, 0, -1);
+  SmackerPlayer player;
+  OpenInWindow(player, clips.Save(TestClip{64, 48, 1}));
   player.mLoop = 1;
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(player.DrawToWindow(), 0);
@@ -156,9 +152,8 @@ TEST_F(SmackerPlayerTest, ALoopingOneFrameVideoNeverFinishes) {
 
 TEST_F(SmackerPlayerTest, StopTakesAStartedPlayerBackToItsFirstState) {
   MakeScreen(1, nullptr);
-  SmackerPlayer player(Save(TestClip{64, 48, 1}).c_str(), 0, 0);
-  player.SetWindow(window);
-  player.Open(nullptr, 0, -1);
+  SmackerPlayer player;
+  OpenInWindow(player, clips.Save(TestClip{64, 48, 1}));
   player.Stop();
   EXPECT_EQ(player.mState, 0);
   EXPECT_EQ(player.DrawToWindow(), 1);
@@ -172,7 +167,7 @@ TEST_F(SmackerPlayerTest, AMissingOrDamagedVideoIsFinishedAtOnce) {
   std::vector<uint8_t> cut = TestClipBytes(TestClip{64, 48, 3});
   cut.resize(cut.size() / 2);
   for (const std::string& path :
-       {folder.Game("missing.smk"), Save(std::vector<uint8_t>(500, 'x')), Save(cut)}) {
+       {clips.Missing(), clips.Save(std::vector<uint8_t>(500, 'x'), "garbage.smk"), clips.Save(cut, "cut.smk")}) {
     SmackerPlayer player(path.c_str(), 640, 278);
     player.SetWindow(window);
     EXPECT_EQ(player.Open(nullptr, 0xFE000, -1), 1);
@@ -185,9 +180,8 @@ TEST_F(SmackerPlayerTest, AMissingOrDamagedVideoIsFinishedAtOnce) {
 
 TEST_F(SmackerPlayerTest, ClosingTwiceIsHarmless) {
   MakeScreen(1, nullptr);
-  SmackerPlayer player(Save(TestClip{64, 48, 1}).c_str(), 0, 0);
-  player.SetWindow(window);
-  player.Open(nullptr, 0, -1);
+  SmackerPlayer player;
+  OpenInWindow(player, clips.Save(TestClip{64, 48, 1}));
   player.Close();
   player.Close();
   EXPECT_FALSE(player.mpSmack);

@@ -5,7 +5,6 @@
 
 #include "platform/Clock.h"
 #include "platform/VideoFile.h"
-#include "support/TempFolder.h"
 #include "support/VideoClips.h"
 
 namespace platform {
@@ -19,12 +18,8 @@ protected:
   }
   void TearDown() override { SetClockSource(nullptr); }
 
-  std::string Save(const std::vector<uint8_t>& bytes, const std::string& name = "clip.smk") {
-    folder.Write(name, std::string(bytes.begin(), bytes.end()));
-    return folder.Game(name);
-  }
   std::unique_ptr<VideoFile> OpenClip(const TestClip& clip, VideoColours* shown = nullptr) {
-    return VideoFile::Open(Save(TestClipBytes(clip, shown)), 0);
+    return VideoFile::Open(clips.Save(clip, shown), 0);
   }
   // Decodes the current frame into a buffer of exactly the video's size.
   static std::vector<uint8_t> Decode(VideoFile& video) {
@@ -35,7 +30,7 @@ protected:
   }
 
   ManualClock clock;
-  TempFolder folder;
+  TestClipFolder clips;
 };
 
 TEST_F(VideoFileTest, DecodesExactlyTheFramesAndColoursWritten) {
@@ -140,8 +135,8 @@ TEST_F(VideoFileTest, NamesTheWholeFrameOnceAsChangedAfterEachDecode) {
 }
 
 TEST_F(VideoFileTest, FindsTheFileIgnoringCaseThroughTheGamesPath) {
-  Save(TestClipBytes(TestClip{}), "smk/Intro.SMK");
-  EXPECT_TRUE(VideoFile::Open(folder.Game("SMK\\intro.smk"), 0));
+  clips.Save(TestClipBytes(TestClip{}), "smk/Intro.SMK");
+  EXPECT_TRUE(VideoFile::Open(clips.Game("SMK\\intro.smk"), 0));
 }
 
 // Files that are no video this can play are refused before any frame is decoded.
@@ -168,16 +163,16 @@ TEST_F(VideoFileTest, RefusesWhatItCannotPlay) {
       {"a table larger than its tree data", withField(64, 0x40000000)},
       {"tree data past the end", withField(52, 0x10000000)},
   };
-  for (const auto& c : cases) EXPECT_FALSE(VideoFile::Open(Save(c.bytes), 0)) << c.what;
-  EXPECT_FALSE(VideoFile::Open(folder.Game("missing.smk"), 0));
-  EXPECT_FALSE(VideoFile::Open(folder.Game(""), 0)) << "a folder";
+  for (const auto& c : cases) EXPECT_FALSE(VideoFile::Open(clips.Save(c.bytes), 0)) << c.what;
+  EXPECT_FALSE(VideoFile::Open(clips.Missing(), 0));
+  EXPECT_FALSE(VideoFile::Open(clips.Game(""), 0)) << "a folder";
 }
 
 TEST_F(VideoFileTest, ACutFileDecodesItsWholeFramesThenFails) {
   const TestClip clip{64, 48, 4};
   std::vector<uint8_t> bytes = TestClipBytes(clip);
   bytes.resize(bytes.size() - 40);
-  std::unique_ptr<VideoFile> video = VideoFile::Open(Save(bytes), 0);
+  std::unique_ptr<VideoFile> video = VideoFile::Open(clips.Save(bytes), 0);
   ASSERT_TRUE(video);
   std::vector<uint8_t> pixels(64 * 48);
   video->SetTarget({pixels.data(), 64, 64, 48, 0, 0});

@@ -8,7 +8,6 @@
 #include "platform/VideoDemuxer.h"
 #include "platform/VideoFile.h"
 #include "platform/VideoSound.h"
-#include "support/TempFolder.h"
 #include "support/VideoClips.h"
 
 namespace platform {
@@ -28,11 +27,6 @@ protected:
     gTestDevice = nullptr;
     SilentSoundFixture::TearDown();
   }
-  std::string Save(const TestClip& clip) {
-    const std::vector<uint8_t> bytes = TestClipBytes(clip);
-    folder.Write("clip.smk", std::string(bytes.begin(), bytes.end()));
-    return folder.Game("clip.smk");
-  }
   static bool DecodeFrame(VideoFile& video) {
     pixels.assign(static_cast<size_t>(video.Width()) * static_cast<size_t>(video.Height()), 0);
     video.SetTarget({pixels.data(), video.Width(), video.Width(), video.Height(), 0, 0});
@@ -40,14 +34,14 @@ protected:
   }
 
   static inline std::vector<uint8_t> pixels;
-  TempFolder folder;
+  TestClipFolder clips;
 };
 
 TEST_F(VideoSoundTest, TheFirstTrackReadsBackAsTheSamplesWritten) {
   for (uint16_t channels : {1, 2}) {
     for (int32_t soundFrames : {3, 1000, 22050}) {
       const TestClip clip{64, 48, 5, 100000, channels, soundFrames};
-      std::unique_ptr<VideoDemuxer> demuxer = VideoDemuxer::Open(Save(clip));
+      std::unique_ptr<VideoDemuxer> demuxer = VideoDemuxer::Open(clips.Save(clip));
       ASSERT_TRUE(demuxer);
       SoundFormat format;
       std::vector<uint8_t> bytes;
@@ -64,7 +58,7 @@ TEST_F(VideoSoundTest, TheFirstTrackReadsBackAsTheSamplesWritten) {
 }
 
 TEST_F(VideoSoundTest, AClipWithoutSoundHasNoTrack) {
-  std::unique_ptr<VideoDemuxer> demuxer = VideoDemuxer::Open(Save(TestClip{}));
+  std::unique_ptr<VideoDemuxer> demuxer = VideoDemuxer::Open(clips.Save(TestClip{}));
   ASSERT_TRUE(demuxer);
   SoundFormat format;
   std::vector<uint8_t> bytes;
@@ -72,7 +66,7 @@ TEST_F(VideoSoundTest, AClipWithoutSoundHasNoTrack) {
 }
 
 TEST_F(VideoSoundTest, PlaysFromTheFirstFrameAndAgainWhenTheVideoStartsOver) {
-  std::unique_ptr<VideoFile> video = VideoFile::Open(Save(TestClip{64, 48, 2, 100000, 1, 4410}), kVideoTrack1);
+  std::unique_ptr<VideoFile> video = VideoFile::Open(clips.Save(TestClip{64, 48, 2, 100000, 1, 4410}), kVideoTrack1);
   ASSERT_TRUE(video);
   EXPECT_FALSE(video->IsSoundPlaying());
   ASSERT_TRUE(DecodeFrame(*video));
@@ -88,7 +82,7 @@ TEST_F(VideoSoundTest, PlaysFromTheFirstFrameAndAgainWhenTheVideoStartsOver) {
 }
 
 TEST_F(VideoSoundTest, SoundOffStopsItAndKeepsItFromStartingAgain) {
-  std::unique_ptr<VideoFile> video = VideoFile::Open(Save(TestClip{64, 48, 1, 100000, 2, 22050}), kVideoTrack1);
+  std::unique_ptr<VideoFile> video = VideoFile::Open(clips.Save(TestClip{64, 48, 1, 100000, 2, 22050}), kVideoTrack1);
   ASSERT_TRUE(video);
   ASSERT_TRUE(DecodeFrame(*video));
   ASSERT_TRUE(video->IsSoundPlaying());
@@ -100,7 +94,7 @@ TEST_F(VideoSoundTest, SoundOffStopsItAndKeepsItFromStartingAgain) {
 }
 
 TEST_F(VideoSoundTest, IsSilentWithoutTheTrackFlagOrADevice) {
-  const std::string path = Save(TestClip{64, 48, 1, 100000, 1, 4410});
+  const std::string path = clips.Save(TestClip{64, 48, 1, 100000, 1, 4410});
   std::unique_ptr<VideoFile> unasked = VideoFile::Open(path, 0);
   SetVideoSoundDeviceSource(nullptr);
   std::unique_ptr<VideoFile> deviceless = VideoFile::Open(path, kVideoTrack1);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/TempFolder.h"
 #include "videofiles/VideoWriter.h"
 
 // Clips for the video tests, made with the project's writer. Each frame has a noisy left
@@ -58,3 +59,18 @@ inline std::vector<uint8_t> TestClipBytes(const TestClip& clip, VideoColours* sh
   EXPECT_TRUE(writer.Build(bytes, error)) << error;
   return bytes;
 }
+
+// A temporary folder of clip files; each save answers the file's game path.
+class TestClipFolder {
+public:
+  std::string Save(const std::vector<uint8_t>& bytes, const std::string& name = "clip.smk") {
+    mFolder.Write(name, std::string(bytes.begin(), bytes.end()));
+    return mFolder.Game(name);
+  }
+  std::string Save(const TestClip& clip, VideoColours* shown = nullptr) { return Save(TestClipBytes(clip, shown)); }
+  std::string Missing() const { return mFolder.Game("missing.smk"); }
+  std::string Game(const std::string& relative) const { return mFolder.Game(relative); }
+
+private:
+  TempFolder mFolder;
+};
