@@ -53,16 +53,6 @@ TEST_F(VideoFileTest, DecodesExactlyTheFramesAndColoursWritten) {
   }
 }
 
-TEST_F(VideoFileTest, TheWriterRoundsColoursToTheFilesSixBitLevels) {
-  VideoWriter writer(4, 4, 100000);
-  VideoColours colours{};
-  colours[10] = {0, 128, 255};
-  colours[11] = {3, 130, 66};
-  const VideoColours shown = writer.SetPalette(colours);
-  EXPECT_EQ(shown[10], (Rgb{0, 130, 255}));
-  EXPECT_EQ(shown[11], (Rgb{4, 130, 65}));
-}
-
 TEST_F(VideoFileTest, MovingOnFromTheLastFrameStartsAgainAtTheFirst) {
   const TestClip clip{64, 48, 3};
   std::unique_ptr<VideoFile> video = OpenClip(clip);
