@@ -15,14 +15,17 @@
 #include "Drovane/MainWindow.h"
 #include "Drovane/ProgramEntry.h"
 #include "Drovane/ScreenBuffer.h"
+#include "Drovane/SmackerPlayer.h"
 #include "Drovane/StringTable.h"
 #include "Drovane/SystemReport.h"
 #include "platform/DataRoots.h"
+#include "platform/FileHandle.h"
 #include "pel3d/draw/DrawSettings.h"
 #include "platform/Display.h"
 #include "platform/MessageQueue.h"
 #include "platform/Process.h"
 #include "platform/UserSignal.h"
+#include "platform/VideoSound.h"
 #include "platform/Window.h"
 #include "game/GameSwitches.h"
 #include "game/KeyBindingFile.h"
@@ -34,6 +37,7 @@
 #include "shell/TweakCommand.h"
 #include "sound/Radio.h"
 #include "sound/SoundEffects.h"
+#include "sound/SoundSystem.h"
 
 CGameApp* gpGameApp = nullptr;
 uint32_t gFrameCounter = 0;
@@ -46,6 +50,12 @@ constexpr uint32_t kFullScreenStyleFlags = 0;
 constexpr uint32_t kWindowedStyleFlags = 0x1B;
 // The radio is stepped only on frames late in each frame-rate window.
 constexpr uint32_t kRadioUpdateAfterMs = 750;
+// The intro's band of the screen, which it is centred in.
+constexpr int32_t kIntroWidth = 640;
+constexpr int32_t kIntroHeight = 278;
+// Every sound track, and no extra buffer.
+constexpr uint32_t kVideoOpenFlags = 0xFE000;
+constexpr int32_t kVideoExtraValue = -1;
 
 // The console's log as "debug.txt" in the written-files folder, for a start that failed.
 void SaveDebugLogFile() {
@@ -66,6 +76,8 @@ CGameApp::CGameApp() {
   gpGameApp = this;
   SetPrefsFile(&mPrefs);
   SetCommandStateSource(this);
+  // Videos play their sound on the game's sound device, whenever there is one.
+  platform::SetVideoSoundDeviceSource([] { return lpDS; });
   platform::DesktopMode desktop = platform::GetDesktopMode();
   mDesktopMode = {desktop.width, desktop.height, desktop.bitsPerPixel};
   mCurrentMode = mWindowed ? mWindowedMode : mFullScreenMode;
@@ -79,6 +91,7 @@ CGameApp::~CGameApp() {
   // What a failed preparation left behind.
   delete mpScreenBuffer;
   mpScreenBuffer = nullptr;
+  mpIntroVideo.reset();
   DDDisable();
   // The radio's settings go into the preferences before they are written.
   gRadio.Shutdown();
@@ -92,6 +105,7 @@ CGameApp::~CGameApp() {
   if (gpGameApp == this) {
     gpGameApp = nullptr;
     SetCommandStateSource(nullptr);
+    platform::SetVideoSoundDeviceSource(nullptr);
   }
 }
 
@@ -228,6 +242,8 @@ uint32_t CGameApp::PrepareGame() {
   mpGameCommander->SetApplication(this);
   mpMainWindow->SetComander(mpGameCommander.get());
   StartLiveTuning();
+  // The game's road from start-up begins with the intro.
+  EnterMode(kModeIntroStart);
   return 0;
 }
 
@@ -351,17 +367,56 @@ uint32_t CGameApp::FinishGame() {
 int32_t CGameApp::CurrentMode() const { return mModeStack.empty() ? kModeStartup : mModeStack.back(); }
 
 uint32_t CGameApp::RunMode() {
-  if (CurrentMode() == kModeQuit) {
-    mQuitFlag = 1;
-    platform::PostQuitMessage(0);
+  switch (CurrentMode()) {
+    case kModeQuit:
+      mQuitFlag = 1;
+      platform::PostQuitMessage(0);
+      break;
+    case kModeIntroStart: StartIntro(); break;
+    case kModeIntro: StepIntro(); break;
+    default: break;
   }
   return 0;
 }
 
-// Flight is entered with only its music so far: the rest of its screen is still to come.
+void CGameApp::StartIntro() {
+  std::string path;
+  if (gDataPaths.GetPathString(kDataVideo, 0, "intro.smk", path) && platform::RegularFileExists(path)) {
+    mpIntroVideo = std::make_unique<SmackerPlayer>(path.c_str(), kIntroWidth, kIntroHeight);
+    mpIntroVideo->SetWindow(mpMainWindow);
+    mpIntroVideo->Open(nullptr, kVideoOpenFlags, kVideoExtraValue);
+  }
+  LeaveMode(kModeIntroStart);
+  EnterMode(kModeIntro);
+  StepIntro();
+}
+
+void CGameApp::StepIntro() {
+  if (mpIntroVideo && mpIntroVideo->DrawToWindow() == 0) return;
+  LeaveMode(kModeIntro);
+  EnterMode(kModeMainMenu);
+}
+
+void CGameApp::ClearScreen() {
+  if (mpScreenBuffer) mpScreenBuffer->ClearSurfaces(0);
+}
+
+// Codes 0, 2 and 3 draw nothing through the windows; every other mode has them redrawn.
 int32_t CGameApp::EnterMode(int32_t mode) {
-  if (mode != kModeStartup && mode != kModeQuit && mode != kModeFlight) return 0;
-  mRedraw = mode == kModeStartup ? 0 : 1;
+  switch (mode) {
+    case kModeStartup:
+    case kModeIntroStart:
+    case kModeIntro:
+      mRedraw = 0;
+      break;
+    case kModeQuit:
+    case kModeMainMenu:
+    case kModeFlight:
+      mRedraw = 1;
+      break;
+    default: return 0;
+  }
+  // Flight is entered with only its music so far: the rest of its screen is still to come.
   if (mode == kModeFlight && gRadio.mEnabled) gRadio.SetPlaying(1);
   mModeStack.push_back(mode);
   if (mode == kModeQuit) mQuitFlag = 0;
@@ -369,6 +424,11 @@ int32_t CGameApp::EnterMode(int32_t mode) {
 }
 
 int32_t CGameApp::LeaveMode(int32_t mode) {
+  if (mode == kModeIntro) {
+    if (mpIntroVideo) mpIntroVideo->Stop();
+    mpIntroVideo.reset();
+    ClearScreen();
+  }
   for (auto entry = mModeStack.rbegin(); entry != mModeStack.rend(); ++entry) {
     if (*entry != mode) continue;
     // Only flight has effects and the radio of its own; menus and screens keep theirs playing.
@@ -413,6 +473,14 @@ int32_t CGameApp::OnKeyDown(uint32_t key, uint32_t modifiers) {
     return 0;
   }
   if (mpKeyWindows && mpKeyWindows->OnKeyDown(key, modifiers)) return 0;
+  if (CurrentMode() == kModeIntro) {
+    // Esc skips the intro while it plays.
+    if (key == platform::VK_ESCAPE && mpIntroVideo) {
+      LeaveMode(kModeIntro);
+      EnterMode(kModeMainMenu);
+    }
+    return 0;
+  }
   ScreenHolder* holder = HolderForMode(CurrentMode());
   if (!holder) return 0;
   GameCommander::KeyDownToCommand(key, holder->mCommandMap, &command, &singlePress);

@@ -17,6 +17,7 @@
 class GameCommander;
 class KeyWindows;
 class ScreenBuffer;
+class SmackerPlayer;
 
 // The game's title: the main window's and the debug console's.
 inline constexpr const char* kGameTitle = "Halvorine";
@@ -105,9 +106,11 @@ public:
   virtual int32_t SetDisplayMode();
   virtual int32_t RestoreDisplayMode();
   virtual void ReleaseScreenPalette();
+  // Steps the mode on top of the stack: the quit, the intro's start and the intro.
   virtual uint32_t RunMode();
   // Push or remove a mode code; 1 when the code was handled, 0 when it was not. Entering
-  // flight switches the music radio on when the player wants music; leaving it, off.
+  // flight switches the music radio on when the player wants music; leaving it, off. The
+  // main menu's screen is still to come: its mode shows the black screen the intro leaves.
   virtual int32_t EnterMode(int32_t mode);
   virtual int32_t LeaveMode(int32_t mode);
   // The player asked to quit (the close box, Alt+F4). The game's question needs its
@@ -170,6 +173,8 @@ public:
   CatalogScreen mCatalogScreen;
   MissionLogScreen mMissionLogScreen;
   InventoryScreen mInventoryScreen;
+  // The intro video while it plays; null when there is none.
+  std::unique_ptr<SmackerPlayer> mpIntroVideo;
   // The application's own keys, which act in every mode.
   CommandMap mCommandMap;
   CommandTable mCommandTable;
@@ -190,6 +195,12 @@ private:
   void ChooseLanguage(const std::string& name);
   void ProcessSwitch(const std::string& name);
   void LoadFlightBindings();
+  // Mode 2: opens "intro.smk" when it is there and goes on to mode 3 at once.
+  void StartIntro();
+  // Mode 3: the intro's next frame; at its end (or without one) the main menu.
+  void StepIntro();
+  // Clears the screen's front and back to palette index 0.
+  void ClearScreen();
 
   // When the preferences are written back at the end.
   enum class PrefsSaving { kNotRead, kAlways, kWhenChanged, kNever };

@@ -264,7 +264,7 @@ TEST_F(GameAppTest, QuitModeEndsTheLoopOnlyWhileActive) {
 }
 
 TEST_F(GameAppTest, ModesWithoutTheirScreensAreRefused) {
-  EXPECT_EQ(app->EnterMode(kModeMainMenu), 0);
+  EXPECT_EQ(app->EnterMode(kModeCareer), 0);
   EXPECT_EQ(app->EnterMode(kModeHangar), 0);
   EXPECT_EQ(app->mModeStack, std::vector<int32_t>{kModeStartup});
   app->RunFrame();
@@ -276,7 +276,7 @@ TEST_F(GameAppTest, LeaveModeRemovesTheTopmostEntryOfTheCode) {
   app->EnterMode(kModeStartup);
   EXPECT_EQ(app->LeaveMode(kModeStartup), 1);
   EXPECT_EQ(app->mModeStack, (std::vector<int32_t>{kModeStartup, kModeQuit}));
-  EXPECT_EQ(app->LeaveMode(kModeMainMenu), 0);
+  EXPECT_EQ(app->LeaveMode(kModeCareer), 0);
   EXPECT_EQ(app->LeaveMode(kModeQuit), 1);
   EXPECT_EQ(app->LeaveMode(kModeStartup), 1);
   EXPECT_TRUE(app->mModeStack.empty());

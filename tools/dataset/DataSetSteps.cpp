@@ -1,5 +1,6 @@
 #include "dataset/DataSetStep.h"
 
+#include "dataset/IntroStep.h"
 #include "dataset/RadioSteps.h"
 #include "dataset/SoundFileSteps.h"
 #include "dataset/StringTableStep.h"
@@ -9,6 +10,7 @@ namespace {
 std::vector<DataSetStep> AllSteps() {
   std::vector<DataSetStep> steps = {
       {"strings.tbl", "strings.txt", WriteStringTableStep},
+      {"smk/intro.smk", "(drawn in code)", WriteIntroStep},
   };
   for (DataSetStep& sound : SoundFileSteps()) steps.push_back(std::move(sound));
   AddRadioSteps(steps);
