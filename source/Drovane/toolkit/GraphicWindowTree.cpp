@@ -33,9 +33,11 @@ bool GraphicWindow::UnlinkChild(GraphicWindow* window) {
 
 int32_t GraphicWindow::DeleteChild(GraphicWindow* window) {
   if (!UnlinkChild(window)) return 0;
-  if (Dispatching()) {
+  if (!IsValidWindow(window)) {
+    // Only unlinked: it was freed another way.
+  } else if (Dispatching()) {
     theWindowManager->DeleteWindow(window);
-  } else if (IsValidWindow(window)) {
+  } else {
     DispatchBracket bracket;
     delete window;
   }

@@ -14,7 +14,7 @@ RadioButtonWindow::RadioButtonWindow(RadioGroupWindow* group, const platform::Re
 RadioButtonWindow::~RadioButtonWindow() { LeaveGroup(); }
 
 int32_t RadioButtonWindow::Initialize() {
-  if (mpGroup) mpGroup->AddButton(this);
+  if (HasLiveGroup()) mpGroup->AddButton(this);
   return ButtonWindow::Initialize();
 }
 
@@ -22,7 +22,7 @@ int32_t RadioButtonWindow::OnMouseDown(int32_t, int32_t, int32_t) {
   if (!mEnabled) return 0;
   if (mState != kButtonUp) return 1;
   DispatchBracket bracket;
-  if (mpGroup) mpGroup->SelectButton(this);
+  if (HasLiveGroup()) mpGroup->SelectButton(this);
   SetState(kButtonDown);
   return 1;
 }
@@ -40,7 +40,7 @@ void RadioButtonWindow::SetState(int32_t state) {
   DispatchBracket bracket;
   mBusy = 1;
   if (ChangeState(state) && state == kButtonDown) {
-    if (mpGroup) mpGroup->DoCommand(this, mId, kControlChanged, StateAddress());
+    if (HasLiveGroup()) mpGroup->DoCommand(this, mId, kControlChanged, StateAddress());
     Notify(kControlChanged, StateAddress());
   }
   mBusy = 0;
@@ -56,6 +56,10 @@ int32_t RadioButtonWindow::LeaveGroup() {
   if (!mpGroup) return 0;
   RadioGroupWindow* group = mpGroup;
   mpGroup = nullptr;
-  group->RemoveButton(this);
+  if (IsValidWindow(group)) group->RemoveButton(this);
   return 1;
 }
+
+// A group deleted before this button joined it (the button was never initialised) could
+// not tell the button it went.
+bool RadioButtonWindow::HasLiveGroup() const { return mpGroup && IsValidWindow(mpGroup); }

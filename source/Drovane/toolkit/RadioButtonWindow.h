@@ -32,4 +32,7 @@ public:
 
 protected:
   int32_t FrameIndex() const override;
+
+private:
+  bool HasLiveGroup() const;
 };

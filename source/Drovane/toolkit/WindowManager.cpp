@@ -23,8 +23,11 @@ WindowManager::~WindowManager() {
 
 void WindowManager::SetRootWindow(GraphicWindow* window) { mpRootWindow = window; }
 
+// A window that is not live is never queued: its address may belong to a new window by
+// the time the queue is flushed.
 int32_t WindowManager::DeleteWindow(GraphicWindow* window) {
   if (mDispatchDepth > 0) {
+    if (!IsValidWindow(window)) return 0;
     if (!IsQueuedForDeletion(window)) mDeleteQueue.push_back(window);
     return 2;
   }

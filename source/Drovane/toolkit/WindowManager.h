@@ -17,7 +17,8 @@ public:
   WindowManager& operator=(const WindowManager&) = delete;
 
   virtual void SetRootWindow(GraphicWindow* window);
-  // 1 when the window was deleted at once, 2 when it waits in the queue.
+  // 1 when the window was deleted at once, 2 when it waits in the queue, 0 when asked
+  // during a dispatch for a window that is not live.
   virtual int32_t DeleteWindow(GraphicWindow* window);
   // Keys go to the first visible window of the input list; its answer, 0 when none.
   virtual int32_t OnChar(uint32_t character);

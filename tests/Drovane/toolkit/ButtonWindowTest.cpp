@@ -254,6 +254,16 @@ TEST_F(ButtonWindowTest, RadioGroupMembershipAndMutualForgetting) {
   EXPECT_EQ(survivor->GetState(), kButtonDown);
 }
 
+TEST_F(ButtonWindowTest, AGroupGoneBeforeItsButtonJoinedLeavesNoPointerUsed) {
+  auto* group = new RadioGroupWindow(9, root, nullptr, 1);
+  auto* radio = new RadioButtonWindow(group, {0, 0, 1, 1}, 1, root, nullptr, &owner, 1);
+  root->DeleteChild(group);
+  radio->Initialize();
+  manager.OnMouseDown(2, 2, 1);
+  EXPECT_EQ(radio->GetState(), kButtonDown);
+  EXPECT_EQ(owner.commands.size(), 1u);
+}
+
 TEST_F(ButtonWindowTest, HiddenGroupLetsClicksThrough) {
   auto* check = Make<CheckBoxWindow>(0, 0);
   auto* group = new RadioGroupWindow(9, root, nullptr, 1);

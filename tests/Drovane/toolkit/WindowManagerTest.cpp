@@ -182,6 +182,14 @@ TEST_F(WindowManagerTest, DeletionsInsideNestedBracketsWaitForTheOutermost) {
   EXPECT_TRUE(manager.mDeleteQueue.empty());
 }
 
+TEST_F(WindowManagerTest, AWindowNoLongerLiveIsNeverQueued) {
+  LoggingWindow* window = Make({0, 0, 10, 10}, 1);
+  root->DeleteChild(window);
+  DispatchBracket bracket;
+  EXPECT_EQ(manager.DeleteWindow(window), 0);
+  EXPECT_TRUE(manager.mDeleteQueue.empty());
+}
+
 TEST_F(WindowManagerTest, AWindowDestroyedAnotherWayLeavesTheQueue) {
   LoggingWindow* parent = Make({0, 0, 100, 100}, 1);
   LoggingWindow* child = Make({0, 0, 10, 10}, 2, parent);
