@@ -19,9 +19,7 @@ class ButtonWindowTest : public ToolkitFixture {
 protected:
   void SetUp() override {
     ToolkitFixture::SetUp();
-    WriteNumberedStrip("button.bmp", 10, 8, 3, 100);
-    WriteNumberedStrip("check.bmp", 6, 6, 4, 110);
-    WriteNumberedStrip("radio.bmp", 6, 6, 4, 120);
+    WriteNumberedControlStrips();
     screen = std::make_unique<CBackBuffer>(100, 100);
     root = new ContainerWindow({0, 0, 100, 100}, 0, screen.get(), nullptr, 1);
     manager.SetRootWindow(root);

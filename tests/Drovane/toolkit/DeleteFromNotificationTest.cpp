@@ -22,9 +22,7 @@ class DeleteFromNotificationTest : public ToolkitFixture {
 protected:
   void SetUp() override {
     ToolkitFixture::SetUp();
-    WriteNumberedStrip("button.bmp", 10, 8, 3, 100);
-    WriteNumberedStrip("check.bmp", 6, 6, 4, 110);
-    WriteNumberedStrip("radio.bmp", 6, 6, 4, 120);
+    WriteNumberedControlStrips();
     screen = std::make_unique<CBackBuffer>(200, 200);
     root = new ContainerWindow({0, 0, 200, 200}, 0, screen.get(), nullptr, 1);
     manager.SetRootWindow(root);

@@ -61,6 +61,14 @@ protected:
     WriteBitmap(name, frameWidth * frames, height, pixels);
   }
 
+  // The three control bitmaps with frames filled with their own colour: push button
+  // 100-102 (10 x 8), check box 110-113 and radio button 120-123 (6 x 6).
+  void WriteNumberedControlStrips() {
+    WriteNumberedStrip("button.bmp", 10, 8, 3, 100);
+    WriteNumberedStrip("check.bmp", 6, 6, 4, 110);
+    WriteNumberedStrip("radio.bmp", 6, 6, 4, 120);
+  }
+
   static uint8_t PixelAt(CBackBuffer& buffer, int32_t x, int32_t y) {
     return PixelRows(buffer).at(static_cast<size_t>(y)).at(static_cast<size_t>(x));
   }
