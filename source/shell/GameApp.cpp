@@ -13,8 +13,10 @@
 #include "Drovane/LanguageFromLocale.h"
 #include "Drovane/Languages.h"
 #include "Drovane/MainWindow.h"
+#include "Drovane/PaletteViewBuffer.h"
 #include "Drovane/ProgramEntry.h"
 #include "Drovane/ScreenBuffer.h"
+#include "Drovane/Screenshot.h"
 #include "Drovane/SmackerPlayer.h"
 #include "Drovane/StringTable.h"
 #include "Drovane/SystemReport.h"
@@ -82,12 +84,15 @@ CGameApp::CGameApp() {
   mDesktopMode = {desktop.width, desktop.height, desktop.bitsPerPixel};
   mCurrentMode = mWindowed ? mWindowedMode : mFullScreenMode;
   EnterMode(kModeStartup);
+  AddDebugCommandRows();
+  ProvideScreenshotFrame();
 }
 
 CGameApp::~CGameApp() {
   platform::RouteUserSignal(platform::kNoWindow, 0);
   delete mpMainWindow;
   mpMainWindow = nullptr;
+  DestroyPaletteView();
   // What a failed preparation left behind.
   delete mpScreenBuffer;
   mpScreenBuffer = nullptr;
@@ -105,6 +110,7 @@ CGameApp::~CGameApp() {
   if (gpGameApp == this) {
     gpGameApp = nullptr;
     SetCommandStateSource(nullptr);
+    SetScreenshotFrameProvider(nullptr);
     platform::SetVideoSoundDeviceSource(nullptr);
   }
 }
@@ -350,6 +356,7 @@ int32_t CGameApp::CheckJoysticksChanged() {
 uint32_t CGameApp::FinishGame() {
   platform::RouteUserSignal(platform::kNoWindow, 0);
   ReleaseScreenPalette();
+  DestroyPaletteView();
   DestroyScreenBuffer();
   if (!mWindowed && lpDD && mpMainWindow) {
     RestoreDisplayMode();
@@ -376,6 +383,7 @@ uint32_t CGameApp::RunMode() {
     case kModeIntro: StepIntro(); break;
     default: break;
   }
+  DrawPaletteView();
   return 0;
 }
 

@@ -16,6 +16,7 @@
 
 class GameCommander;
 class KeyWindows;
+class PaletteViewBuffer;
 class ScreenBuffer;
 class SmackerPlayer;
 
@@ -106,6 +107,10 @@ public:
   virtual int32_t SetDisplayMode();
   virtual int32_t RestoreDisplayMode();
   virtual void ReleaseScreenPalette();
+  // Makes the palette view when there is none.
+  virtual void CreatePaletteView();
+  // Shows or hides the palette view, making it on its first showing.
+  virtual void TogglePaletteView();
   // Steps the mode on top of the stack: the quit, the intro's start and the intro.
   virtual uint32_t RunMode();
   // Push or remove a mode code; 1 when the code was handled, 0 when it was not. Entering
@@ -181,6 +186,9 @@ public:
   // The screens' windows, offered each key before the play screen's map; null while
   // there are none.
   KeyWindows* mpKeyWindows = nullptr;
+  // While set, every frame ends with the palette view drawn at (10, 10) of the screen.
+  int32_t mPaletteViewOn = 0;
+  std::unique_ptr<PaletteViewBuffer> mpPaletteView;
 
 private:
   void ChooseDisplayConfiguration();
@@ -201,6 +209,13 @@ private:
   void StepIntro();
   // Clears the screen's front and back to palette index 0.
   void ClearScreen();
+  // The rows of the application's own commands in the command table.
+  void AddDebugCommandRows();
+  // Screenshots see the 3D view's frame only while flight is the current mode.
+  void ProvideScreenshotFrame();
+  void DestroyPaletteView();
+  // The palette view onto the screen, while it is switched on.
+  void DrawPaletteView();
 
   // When the preferences are written back at the end.
   enum class PrefsSaving { kNotRead, kAlways, kWhenChanged, kNever };
