@@ -96,6 +96,7 @@ int32_t MainWindow::SetWindowedStyle() {
   mWindowRect = {0, 0, mWidth, mHeight};
   CenterRectOnScreen(mWindowRect);
   mInitialRect = mWindowRect;
+  SetWindowFullScreen(mWindow, false);
   SetWindowBounds(mWindow, mWindowRect);
   return 1;
 }
@@ -103,11 +104,16 @@ int32_t MainWindow::SetWindowedStyle() {
 int32_t MainWindow::SetFullScreenStyle() {
   mStyleFlags = 0;
   SetWindowStyle(mWindow, WS_POPUP | WS_VISIBLE);
+  SetWindowFullScreen(mWindow, true);
   mWindowRect = {0, 0, mWidth, mHeight};
   mInitialRect = mWindowRect;
   SetWindowBounds(mWindow, mWindowRect);
   return 1;
 }
+
+int32_t MainWindow::WillSwitchToWindowed() { return 1; }
+
+int32_t MainWindow::WillSwitchToFullScreen() { return 1; }
 
 void MainWindow::SetLiveTuning(uint32_t message, std::function<void()> reload) {
   mTuningMessage = message;

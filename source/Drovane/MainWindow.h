@@ -33,8 +33,13 @@ public:
   void UpdateScreenRects();
   void CenterOnScreen();
   void CenterRectOnScreen(platform::Rect& rect) const;
+  // The window's style for each mode; the window also leaves or enters the desktop's full
+  // screen. 1.
   int32_t SetWindowedStyle();
   int32_t SetFullScreenStyle();
+  // Told before a display switch begins. 1.
+  int32_t WillSwitchToWindowed();
+  int32_t WillSwitchToFullScreen();
 
   // The registered live-tuning message and what it runs: each such message re-reads the
   // tuning once. Start-up hands these over; without them the message means nothing.

@@ -20,6 +20,9 @@
 #include "Drovane/SmackerPlayer.h"
 #include "Drovane/StringTable.h"
 #include "Drovane/SystemReport.h"
+#include "Drovane/toolkit/ContainerWindow.h"
+#include "Drovane/toolkit/DisplayResolution.h"
+#include "Drovane/toolkit/GraphicWindow.h"
 #include "platform/DataRoots.h"
 #include "platform/FileHandle.h"
 #include "pel3d/draw/DrawSettings.h"
@@ -35,7 +38,6 @@
 #include "platform/VirtualKeys.h"
 #include "shell/CommandLineSwitches.h"
 #include "shell/GameCommander.h"
-#include "shell/KeyWindows.h"
 #include "shell/TweakCommand.h"
 #include "sound/Radio.h"
 #include "sound/SoundEffects.h"
@@ -58,6 +60,9 @@ constexpr int32_t kIntroHeight = 278;
 // Every sound track, and no extra buffer.
 constexpr uint32_t kVideoOpenFlags = 0xFE000;
 constexpr int32_t kVideoExtraValue = -1;
+
+// The colour key of the controls and of most game images.
+constexpr int32_t kGameTransparentIndex = 254;
 
 // The console's log as "debug.txt" in the written-files folder, for a start that failed.
 void SaveDebugLogFile() {
@@ -83,6 +88,8 @@ CGameApp::CGameApp() {
   platform::DesktopMode desktop = platform::GetDesktopMode();
   mDesktopMode = {desktop.width, desktop.height, desktop.bitsPerPixel};
   mCurrentMode = mWindowed ? mWindowedMode : mFullScreenMode;
+  gResolution = 1;
+  mCommandTable.SetRow(kCommandToggleFullScreen, [this] { ToggleScreenMode(); });
   EnterMode(kModeStartup);
   AddDebugCommandRows();
   ProvideScreenshotFrame();
@@ -90,12 +97,11 @@ CGameApp::CGameApp() {
 
 CGameApp::~CGameApp() {
   platform::RouteUserSignal(platform::kNoWindow, 0);
+  // What a failed preparation or a run without FinishGame left behind.
+  DestroyScreenBuffer();
   delete mpMainWindow;
   mpMainWindow = nullptr;
   DestroyPaletteView();
-  // What a failed preparation left behind.
-  delete mpScreenBuffer;
-  mpScreenBuffer = nullptr;
   mpIntroVideo.reset();
   DDDisable();
   // The radio's settings go into the preferences before they are written.
@@ -116,6 +122,8 @@ CGameApp::~CGameApp() {
 }
 
 uint32_t CGameApp::Startup() {
+  // Windows initialised from here on take the game's colour key.
+  GraphicWindow::defaultTransparentIndex = kGameTransparentIndex;
   std::string modulePath = platform::GetModuleFileName();
   gInstallDirectory = InstallDirectoryFromModulePath(modulePath);
   CreateDebugConsole(kGameTitle);
@@ -381,6 +389,11 @@ uint32_t CGameApp::RunMode() {
       break;
     case kModeIntroStart: StartIntro(); break;
     case kModeIntro: StepIntro(); break;
+    // The full-screen window modes are drawn through their windows.
+    case kModeHangar:
+    case kModeCatalog:
+    case kModeMissionLog:
+    case kModeInventory: mWindowManager.DrawWindows(); break;
     default: break;
   }
   DrawPaletteView();
@@ -473,6 +486,12 @@ void CGameApp::ClearCommandStates() {
 
 void CGameApp::ExecuteCommand(int32_t command) { mCommandTable.Execute(command); }
 
+int32_t CGameApp::DoCommand(GraphicWindow* sender, int32_t senderId, int32_t code, intptr_t value) {
+  return OnWindowCommand(sender, senderId, code, value);
+}
+
+int32_t CGameApp::OnWindowCommand(GraphicWindow*, int32_t, int32_t, intptr_t) { return 0; }
+
 int32_t CGameApp::OnKeyDown(uint32_t key, uint32_t modifiers) {
   int32_t command = 0, singlePress = 0;
   GameCommander::KeyDownToCommand(key, mCommandMap, &command, &singlePress);
@@ -480,7 +499,7 @@ int32_t CGameApp::OnKeyDown(uint32_t key, uint32_t modifiers) {
     ExecuteCommand(command);
     return 0;
   }
-  if (mpKeyWindows && mpKeyWindows->OnKeyDown(key, modifiers)) return 0;
+  if (mWindowManager.OnKeyDown(key, modifiers)) return 0;
   if (CurrentMode() == kModeIntro) {
     // Esc skips the intro while it plays.
     if (key == platform::VK_ESCAPE && mpIntroVideo) {
@@ -497,11 +516,15 @@ int32_t CGameApp::OnKeyDown(uint32_t key, uint32_t modifiers) {
 }
 
 int32_t CGameApp::OnKeyUp(uint32_t key, uint32_t modifiers) {
-  if (mpKeyWindows && mpKeyWindows->OnKeyUp(key, modifiers)) return 0;
+  if (mWindowManager.OnKeyUp(key, modifiers)) return 0;
   if (ScreenHolder* holder = HolderForMode(CurrentMode())) GameCommander::KeyUpToCommand(key, holder->mCommandMap);
   return 0;
 }
-int32_t CGameApp::OnCharacter(uint32_t) { return 0; }
-int32_t CGameApp::OnMouseDown(int32_t, int32_t, int32_t) { return 0; }
-int32_t CGameApp::OnMouseUp(int32_t, int32_t, int32_t) { return 0; }
-int32_t CGameApp::OnMouseMove(int32_t, int32_t) { return 0; }
+
+int32_t CGameApp::OnCharacter(uint32_t code) { return mWindowManager.OnChar(code); }
+
+int32_t CGameApp::OnMouseDown(int32_t x, int32_t y, int32_t button) { return mWindowManager.OnMouseDown(x, y, button); }
+
+int32_t CGameApp::OnMouseUp(int32_t x, int32_t y, int32_t button) { return mWindowManager.OnMouseUp(x, y, button); }
+
+int32_t CGameApp::OnMouseMove(int32_t x, int32_t y) { return mWindowManager.OnMouseMove(x, y); }

@@ -9,13 +9,16 @@
 #include "Drovane/CommandQueries.h"
 #include "Drovane/PrefsFile.h"
 #include "Drovane/Stopwatch.h"
+#include "Drovane/toolkit/CommandReceiver.h"
+#include "Drovane/toolkit/WindowManager.h"
 #include "shell/CockpitScreen.h"
 #include "shell/CommandMap.h"
 #include "shell/CommandTable.h"
 #include "shell/MenuScreenHolders.h"
 
+class CBackBuffer;
+class ContainerWindow;
 class GameCommander;
-class KeyWindows;
 class PaletteViewBuffer;
 class ScreenBuffer;
 class SmackerPlayer;
@@ -50,8 +53,9 @@ struct DisplayRecord {
 // The one application object of the game. The program entry drives it: start-up,
 // preparation of the main window, one RunFrame per pass of the message loop, finishing.
 // It keeps the stack of mode codes; the mode on top is stepped every frame. The game's
-// command queries read the flight screen's map through it.
-class CGameApp : public CApplication, public CommandStateSource {
+// command queries read the flight screen's map through it. It owns the window manager of
+// the screens' windows and receives their window commands.
+class CGameApp : public CApplication, public CommandStateSource, public CommandReceiver {
 public:
   CGameApp();
   ~CGameApp() override;
@@ -98,11 +102,30 @@ public:
   // 1 when the desktop is wider than 640, taller than 480 and at 8 bits per pixel.
   virtual int32_t IsDesktopModeUsable() const;
   // The screen buffer for the main window at its client size, given to the window as its
-  // back buffer with the window's place on the screen; 0 when it or its surfaces could
-  // not be made.
+  // back buffer with the window's place on the screen, the root window over it and the
+  // text strip; 0 when the buffer or its surfaces could not be made.
   virtual int32_t CreateScreenBuffer();
-  // Takes the screen buffer from the main window and deletes it. 1.
+  // Deletes the text strip, the root window with every window in it, and the screen
+  // buffer (taken from the main window first). 1.
   virtual int32_t DestroyScreenBuffer();
+  // Always 1: full screen keeps the desktop's mode.
+  virtual int32_t IsFullScreenModeUsable() const;
+  // Between full screen and a window. 1 when switched or already there; 0 while another
+  // switch runs, when the desktop has no room for a window, or when the display refused
+  // the new cooperative level (the previous mode is then restored).
+  virtual int32_t SwitchToWindowedMode();
+  virtual int32_t SwitchToFullScreenMode();
+  // The switch to the other mode; its result.
+  virtual int32_t ToggleScreenMode();
+  // The buffers that live with the display's surfaces: the palette view (while it is
+  // switched on) and the text strip. 1.
+  virtual int32_t CreateDisplayBuffers();
+  virtual int32_t DestroyDisplayBuffers();
+  // The current screen's palette again, after a switch released it.
+  virtual void ReloadScreenPalette();
+  // The 640 x 48 strip the message lines are drawn through.
+  virtual void CreateTextStrip();
+  virtual void DestroyTextStrip();
   // Full screen's display mode (recorded by the display; the desktop keeps its own). 1.
   virtual int32_t SetDisplayMode();
   virtual int32_t RestoreDisplayMode();
@@ -127,11 +150,15 @@ public:
   virtual void ClearCommandStates();
   // Carries out a command a key gave; an id without a row in the command table does nothing.
   virtual void ExecuteCommand(int32_t command);
+  // Window commands reach the application here.
+  int32_t DoCommand(GraphicWindow* sender, int32_t senderId, int32_t code, intptr_t value) override;
+  // What a window reports (its id, 1001 OK or 1002 Cancel); 0 while no box or screen
+  // answers to the application.
+  virtual int32_t OnWindowCommand(GraphicWindow* sender, int32_t windowId, int32_t code, intptr_t value);
 
   // Input from the main window, through the game's commander. Keys come with the modifier
   // mask (1 Shift, 2 Control, 4 Alt); mouse positions are in picture coordinates and
-  // buttons are 1 left, 2 right. Mouse and characters have no taker yet: the window
-  // manager that takes them is still to come.
+  // buttons are 1 left, 2 right. Characters and the mouse go to the window manager.
   // A key-down goes first to the application's map, then to the windows, then to the
   // current play screen's map; a command found goes to ExecuteCommand.
   virtual int32_t OnKeyDown(uint32_t key, uint32_t modifiers);
@@ -155,6 +182,12 @@ public:
   ScreenBuffer* mpScreenBuffer = nullptr;
   int16_t mBackBufferCount = 1;
   int32_t mWindowed = 1;
+  // 1 while a display switch runs.
+  int32_t mSwitching = 0;
+  // The root of the window tree, over the screen buffer; null while there is none.
+  ContainerWindow* mpRootWindow = nullptr;
+  // The strip the message lines are drawn through; null while there is none.
+  CBackBuffer* mpTextStrip = nullptr;
   Stopwatch mFrameStopwatch{1};
   // While 0, frames run neither the idle update nor the mode.
   int32_t mActive = 1;
@@ -183,9 +216,9 @@ public:
   // The application's own keys, which act in every mode.
   CommandMap mCommandMap;
   CommandTable mCommandTable;
-  // The screens' windows, offered each key before the play screen's map; null while
-  // there are none.
-  KeyWindows* mpKeyWindows = nullptr;
+  // The screens' windows take keys before the play screen's map, and every character and
+  // mouse event.
+  WindowManager mWindowManager;
   // While set, every frame ends with the palette view drawn at (10, 10) of the screen.
   int32_t mPaletteViewOn = 0;
   std::unique_ptr<PaletteViewBuffer> mpPaletteView;
@@ -216,6 +249,13 @@ private:
   void DestroyPaletteView();
   // The palette view onto the screen, while it is switched on.
   void DrawPaletteView();
+  // Display switches: the surfaces and everything made on them go, the cooperative level
+  // changes, and they come back for the mode asked for; a refused level brings back the
+  // mode there was.
+  int32_t SwitchDisplay(int32_t windowed);
+  void ReleaseDisplay();
+  void RebuildDisplay();
+  uint32_t SetCooperativeLevelFor(int32_t windowed);
 
   // When the preferences are written back at the end.
   enum class PrefsSaving { kNotRead, kAlways, kWhenChanged, kNever };

@@ -11,6 +11,7 @@
 #include "pel3d/math/ViewFrameBuffer.h"
 #include "platform/Clock.h"
 #include "platform/MessageQueue.h"
+#include "platform/SystemPalette.h"
 #include "shell/GameApp.h"
 #include "support/IsolatedFiles.h"
 #include "support/PcxDecoder.h"
@@ -85,6 +86,29 @@ TEST_F(GameAppDebugAidsTest, ThePaletteViewIsDrawnAfterTheModeStepWhileSwitchedO
   EXPECT_EQ(app->mpPaletteView.get(), view);  // made once
   EXPECT_EQ(app->FinishGame(), 0u);
   EXPECT_EQ(app->mpPaletteView, nullptr);
+}
+
+// A display switch takes the view down with the surfaces and builds it again, before the
+// screen has its palette back: it shows the system palette then.
+TEST_F(GameAppDebugAidsTest, APaletteViewSwitchedOnSurvivesADisplaySwitch) {
+  StoreCommandLine("-w");
+  app->Startup();
+  ASSERT_EQ(app->PrepareGame(), 0u);
+  app->mModeStack = {kModeNoOperation};
+  app->TogglePaletteView();
+  ASSERT_EQ(app->ToggleScreenMode(), 1);
+  ASSERT_NE(app->mpPaletteView, nullptr);
+  platform::PaletteEntry system[256];
+  ASSERT_TRUE(platform::GetSystemPaletteEntries(0, 256, system));
+  EXPECT_EQ(app->mpPaletteView->mColors[250], uint32_t{system[250].red} << 16 | system[250].green << 8 | system[250].blue);
+  app->mpScreenBuffer->FillRect(3, nullptr);
+  app->RunMode();
+  EXPECT_EQ(ScreenPixel(110, 10), 44);
+
+  app->TogglePaletteView();
+  ASSERT_EQ(app->ToggleScreenMode(), 1);
+  EXPECT_EQ(app->mpPaletteView, nullptr);
+  app->FinishGame();
 }
 
 TEST_F(GameAppDebugAidsTest, ScreenshotsSaveTheViewsFrameInEitherDisplaySize) {

@@ -8,6 +8,7 @@
 #include "Drovane/DebugConsole.h"
 #include "Drovane/KeyboardState.h"
 #include "Drovane/ProgramEntry.h"
+#include "Drovane/toolkit/GraphicWindow.h"
 #include "game/GameSwitches.h"
 #include "game/KeyBindingFile.h"
 #include "platform/Clock.h"
@@ -15,7 +16,6 @@
 #include "platform/VirtualKeys.h"
 #include "shell/GameApp.h"
 #include "shell/GameCommander.h"
-#include "shell/KeyWindows.h"
 #include "support/IsolatedFiles.h"
 
 using namespace platform;
@@ -32,9 +32,10 @@ public:
   std::vector<int32_t> executed;
 };
 
-// Windows that take the keys they are given.
-class TakingWindows : public KeyWindows {
+// A window of the input list that takes the key it is given.
+class TakingWindow : public GraphicWindow {
 public:
+  TakingWindow() : GraphicWindow({0, 0, 10, 10}, 1, nullptr, nullptr, 1) { AddToInputList(this); }
   int32_t OnKeyDown(uint32_t key, uint32_t) override { return key == taken; }
   int32_t OnKeyUp(uint32_t key, uint32_t) override { return key == taken; }
   uint32_t taken = 0;
@@ -133,9 +134,8 @@ TEST_F(GameAppInputTest, KeyUpNeverReachesTheApplicationsMap) {
 }
 
 TEST_F(GameAppInputTest, AKeyAWindowTakesNeverReachesTheFlightMap) {
-  TakingWindows windows;
+  TakingWindow windows;
   windows.taken = VK_UP;
-  app->mpKeyWindows = &windows;
   Fly();
   Press(VK_UP);
   Press(VK_LEFT);

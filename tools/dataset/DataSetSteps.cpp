@@ -1,5 +1,6 @@
 #include "dataset/DataSetStep.h"
 
+#include "dataset/ControlImageSteps.h"
 #include "dataset/IntroStep.h"
 #include "dataset/MoneyGaugeFont.h"
 #include "dataset/RadioSteps.h"
@@ -17,6 +18,7 @@ std::vector<DataSetStep> AllSteps() {
   };
   for (DataSetStep& sound : SoundFileSteps()) steps.push_back(std::move(sound));
   AddRadioSteps(steps);
+  AddControlImageSteps(steps);
   return steps;
 }
 

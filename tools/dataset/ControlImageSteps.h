@@ -1,0 +1,8 @@
+#pragma once
+#include <vector>
+
+#include "dataset/DataSetStep.h"
+
+// The toolkit's control bitmaps in bmp/: "button.bmp" (disabled, up, pressed, 80 x 32
+// each), "check.bmp" and "radio.bmp" (off and on disabled, off, on, 20 x 20 each).
+void AddControlImageSteps(std::vector<DataSetStep>& steps);
