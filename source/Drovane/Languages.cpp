@@ -4,6 +4,7 @@
 #include <clocale>
 #include <cstring>
 
+#include "Drovane/LanguageFont.h"
 #include "Drovane/LanguageStrings.h"
 
 namespace {
@@ -105,7 +106,9 @@ int32_t NextAvailableLanguage(int32_t language) {
 int SetCurrentLanguage(int32_t language) {
   if (language == 0) language = 1;
   if (language == gCurrentLanguage || !IsLanguage(language) || !IsLanguageAvailable(language)) return 0;
+  RemoveLanguageFont(gCurrentLanguage);
   gCurrentLanguage = language;
+  InstallLanguageFont(language);
   std::string directory;
   AppendLanguageDirectory(directory, language);
   SetLocaleFromDirectory(directory);

@@ -22,7 +22,8 @@ int32_t IsLanguageAvailable(int32_t language);
 // The next available language after this one, wrapping from 44 to 1; the language itself
 // when no other is available; 0 for a language outside 0..44.
 int32_t NextAvailableLanguage(int32_t language);
-// Makes the language (0 = 1) current and sets the C library's locale from its directory
+// Makes the language (0 = 1) current, with its font in place of the old one's (see
+// LanguageFont.h), and sets the C library's locale from its directory
 // name when the system knows such a locale, numbers excepted: they keep the C locale's
 // decimal point. 1 when the language changed, 0 when it was current already or is not
 // available.

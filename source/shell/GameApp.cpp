@@ -13,8 +13,10 @@
 #include "Drovane/LanguageFromLocale.h"
 #include "Drovane/Languages.h"
 #include "Drovane/MainWindow.h"
+#include "Drovane/PaletteViewBuffer.h"
 #include "Drovane/ProgramEntry.h"
 #include "Drovane/ScreenBuffer.h"
+#include "Drovane/Screenshot.h"
 #include "Drovane/SmackerPlayer.h"
 #include "Drovane/StringTable.h"
 #include "Drovane/SystemReport.h"
@@ -89,6 +91,8 @@ CGameApp::CGameApp() {
   gResolution = 1;
   mCommandTable.SetRow(kCommandToggleFullScreen, [this] { ToggleScreenMode(); });
   EnterMode(kModeStartup);
+  AddDebugCommandRows();
+  ProvideScreenshotFrame();
 }
 
 CGameApp::~CGameApp() {
@@ -97,6 +101,7 @@ CGameApp::~CGameApp() {
   DestroyScreenBuffer();
   delete mpMainWindow;
   mpMainWindow = nullptr;
+  DestroyPaletteView();
   mpIntroVideo.reset();
   DDDisable();
   // The radio's settings go into the preferences before they are written.
@@ -111,6 +116,7 @@ CGameApp::~CGameApp() {
   if (gpGameApp == this) {
     gpGameApp = nullptr;
     SetCommandStateSource(nullptr);
+    SetScreenshotFrameProvider(nullptr);
     platform::SetVideoSoundDeviceSource(nullptr);
   }
 }
@@ -358,6 +364,7 @@ int32_t CGameApp::CheckJoysticksChanged() {
 uint32_t CGameApp::FinishGame() {
   platform::RouteUserSignal(platform::kNoWindow, 0);
   ReleaseScreenPalette();
+  DestroyPaletteView();
   DestroyScreenBuffer();
   if (!mWindowed && lpDD && mpMainWindow) {
     RestoreDisplayMode();
@@ -389,6 +396,7 @@ uint32_t CGameApp::RunMode() {
     case kModeInventory: mWindowManager.DrawWindows(); break;
     default: break;
   }
+  DrawPaletteView();
   return 0;
 }
 

@@ -19,6 +19,7 @@
 class CBackBuffer;
 class ContainerWindow;
 class GameCommander;
+class PaletteViewBuffer;
 class ScreenBuffer;
 class SmackerPlayer;
 
@@ -116,7 +117,8 @@ public:
   virtual int32_t SwitchToFullScreenMode();
   // The switch to the other mode; its result.
   virtual int32_t ToggleScreenMode();
-  // The buffers that live with the display's surfaces: the text strip. 1.
+  // The buffers that live with the display's surfaces: the palette view (while it is
+  // switched on) and the text strip. 1.
   virtual int32_t CreateDisplayBuffers();
   virtual int32_t DestroyDisplayBuffers();
   // The current screen's palette again, after a switch released it.
@@ -128,6 +130,10 @@ public:
   virtual int32_t SetDisplayMode();
   virtual int32_t RestoreDisplayMode();
   virtual void ReleaseScreenPalette();
+  // Makes the palette view when there is none.
+  virtual void CreatePaletteView();
+  // Shows or hides the palette view, making it on its first showing.
+  virtual void TogglePaletteView();
   // Steps the mode on top of the stack: the quit, the intro's start and the intro.
   virtual uint32_t RunMode();
   // Push or remove a mode code; 1 when the code was handled, 0 when it was not. Entering
@@ -213,6 +219,9 @@ public:
   // The screens' windows take keys before the play screen's map, and every character and
   // mouse event.
   WindowManager mWindowManager;
+  // While set, every frame ends with the palette view drawn at (10, 10) of the screen.
+  int32_t mPaletteViewOn = 0;
+  std::unique_ptr<PaletteViewBuffer> mpPaletteView;
 
 private:
   void ChooseDisplayConfiguration();
@@ -233,6 +242,13 @@ private:
   void StepIntro();
   // Clears the screen's front and back to palette index 0.
   void ClearScreen();
+  // The rows of the application's own commands in the command table.
+  void AddDebugCommandRows();
+  // Screenshots see the 3D view's frame only while flight is the current mode.
+  void ProvideScreenshotFrame();
+  void DestroyPaletteView();
+  // The palette view onto the screen, while it is switched on.
+  void DrawPaletteView();
   // Display switches: the surfaces and everything made on them go, the cooperative level
   // changes, and they come back for the mode asked for; a refused level brings back the
   // mode there was.

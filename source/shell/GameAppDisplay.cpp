@@ -72,11 +72,13 @@ void CGameApp::DestroyTextStrip() {
 }
 
 int32_t CGameApp::CreateDisplayBuffers() {
+  if (mPaletteViewOn) CreatePaletteView();
   CreateTextStrip();
   return 1;
 }
 
 int32_t CGameApp::DestroyDisplayBuffers() {
+  DestroyPaletteView();
   DestroyTextStrip();
   return 1;
 }

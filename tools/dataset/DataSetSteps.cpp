@@ -2,6 +2,7 @@
 
 #include "dataset/ControlImageSteps.h"
 #include "dataset/IntroStep.h"
+#include "dataset/MoneyGaugeFont.h"
 #include "dataset/RadioSteps.h"
 #include "dataset/SoundFileSteps.h"
 #include "dataset/StringTableStep.h"
@@ -12,6 +13,8 @@ std::vector<DataSetStep> AllSteps() {
   std::vector<DataSetStep> steps = {
       {"strings.tbl", "strings.txt", WriteStringTableStep},
       {"smk/intro.smk", "(drawn in code)", WriteIntroStep},
+      {"fonts/moneygge.bmp", "(drawn in code with the text service)", WriteMoneyGaugeImageStep},
+      {"fonts/moneygge.def", "(drawn in code with the text service)", WriteMoneyGaugeDescriptionStep},
   };
   for (DataSetStep& sound : SoundFileSteps()) steps.push_back(std::move(sound));
   AddRadioSteps(steps);
