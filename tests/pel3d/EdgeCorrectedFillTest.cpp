@@ -117,11 +117,7 @@ std::vector<ScreenVertex> Span(double x0, double x1, Fixedpoint v0, Fixedpoint v
   return {{Px(x0), 0, Fix(1), 0, v0}, {Px(x1), 0, Fix(1), 0, v1}, {Px(x1), Px(1), Fix(1), 0, v1}, {Px(x0), Px(1), Fix(1), 0, v0}};
 }
 
-std::vector<int> FirstRow(const GuardedFrameBuffer& frame, int32_t count) {
-  std::vector<int> row;
-  for (int32_t x = 0; x < count; ++x) row.push_back(frame.At(x, 0));
-  return row;
-}
+std::vector<int> FirstRow(const GuardedFrameBuffer& frame, int32_t count) { return frame.RowPixels(0, 0, count); }
 
 TEST_F(EdgeCorrectedFillTest, SpanCarriesAllSixteenBitsOfV) {
   // v 5.5 falling by 0.25 a pixel: the fraction starts at 0x8000 and borrows after the third pixel.

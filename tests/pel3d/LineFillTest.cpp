@@ -53,11 +53,7 @@ protected:
     return drawn;
   }
 
-  std::vector<int> Row(int32_t y, int32_t from, int32_t count) const {
-    std::vector<int> pixels;
-    for (int32_t x = from; x < from + count; ++x) pixels.push_back(frame.At(x, y));
-    return pixels;
-  }
+  std::vector<int> Row(int32_t y, int32_t from, int32_t count) const { return frame.RowPixels(from, y, count); }
 
   std::vector<uint8_t> remapTables = std::vector<uint8_t>(4 * 256);
   GuardedFrameBuffer frame{kWidth, kHeight, kPitch};
