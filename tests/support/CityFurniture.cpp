@@ -19,7 +19,7 @@ constexpr uint8_t kBlockColour = 100;  // the ground of the city's blocks
 constexpr uint8_t kLawnColour = 150;  // green
 constexpr uint32_t kDomeColour = 168;  // purple
 constexpr uint32_t kPoolShades = 3;
-constexpr int32_t kDomeSides = 8;
+constexpr int32_t kDomeSides = 6;
 constexpr double kPi = 3.14159265358979323846;
 
 // The remap tables of the pool and the lawn follow the remap-table block.
@@ -64,7 +64,7 @@ FaceDescription ShadedFace(std::vector<int32_t> corners) {
   return face;
 }
 
-// A dome of two rings of eight corners and an apex, every face vertex-shaded.
+// A dome of two rings of six corners and an apex, every face vertex-shaded.
 void AddDome(BodyDescription& body, double cx, double cz) {
   const int32_t first = static_cast<int32_t>(body.vertices.size());
   constexpr std::array<std::array<double, 2>, 2> kRings{{{18, 0}, {13, 10}}};  // radius, height
@@ -95,8 +95,8 @@ std::vector<uint8_t> LawnTable() {
 }  // namespace
 
 Furniture FurnitureOf(int32_t row, int32_t column) {
-  if (row % 4 == 0 || column % 4 == 0) return (row + column) % 2 == 0 ? Furniture::kLamp : Furniture::kNone;
-  return (row * 11 + column * 3) % 7 == 0 ? Furniture::kPark : Furniture::kNone;
+  if (row % 4 == 0 || column % 4 == 0) return (row + column) % 8 == 6 ? Furniture::kLamp : Furniture::kNone;
+  return (row * 11 + column * 3) % 7 == 0 && column % 8 < 4 ? Furniture::kPark : Furniture::kNone;
 }
 
 BodyDescription LampBody(uint32_t id) {

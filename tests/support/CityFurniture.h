@@ -7,7 +7,7 @@ class BitmapFileWriter;
 struct ResourceGroup;
 
 // The test city's furniture, which shows the shaded, line and remap faces in the scene:
-// a street lamp on every other street cell (a mast and an arm of solid lines, a beam of remapping
+// a street lamp on every eighth street cell (a mast and an arm of solid lines, a beam of remapping
 // line, and a pool of light, a remap face that lightens the street under it) and parks on
 // a few blocks (a lawn, a remap face that turns the ground's block colour green, and a
 // vertex-shaded dome).
