@@ -1,10 +1,12 @@
 // The whole draw of one frame of the textured, fogged test city, object textures on and off
 // (terrain textures off), into a 640 x 480 buffer from a fixed camera above the roofs,
 // beside a reference that fills as many pixels with a plain affine textured span loop; and
-// each fill and a memset in ns per pixel.
+// each fill, the lines and a memset in ns per pixel.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -24,6 +26,10 @@
 #include "pel3d/raster/FogLevel.h"
 #include "pel3d/raster/TexturedFills.h"
 #include "pel3d/raster/ScanConverter.h"
+#include "pel3d/raster/EdgeCorrectedFill.h"
+#include "pel3d/raster/GouraudFills.h"
+#include "pel3d/raster/LineFills.h"
+#include "pel3d/raster/RemapFills.h"
 #include "support/TestCity.h"
 
 namespace {
@@ -63,7 +69,8 @@ void CountingFill(const DrawBlock& block) {
 int64_t PixelsDrawn(CityDriver& driver) {
   gCounted = 0;
   for (RasterId id : {RasterId::kFillPolygonFlat, RasterId::kFillPolygonFlatFog, RasterId::kDrawTexturedPolygon,
-                      RasterId::kDrawTexturedPolygonFog}) {
+                      RasterId::kDrawTexturedPolygonFog, RasterId::kDrawTexturedPolygonEdgeCorrected,
+                      RasterId::kFillPolygonGouraud, RasterId::kFillPolygonGouraudFog, RasterId::kPaletteRemap}) {
     BindRasterRoutine(id, CountingFill);
   }
   driver.DrawFrame();
@@ -153,6 +160,43 @@ BENCHMARK(BM_Fill<DrawTexturedPolygon>)->Name("BM_DrawTexturedPolygon");
 BENCHMARK(BM_Fill<DrawTexturedPolygonKeyed>)->Name("BM_DrawTexturedPolygonKeyed");
 BENCHMARK(BM_Fill<FillPolygonFlatFog>)->Name("BM_FillPolygonFlatFog");
 BENCHMARK(BM_Fill<DrawTexturedPolygonFog>)->Name("BM_DrawTexturedPolygonFog");
+BENCHMARK(BM_Fill<DrawTexturedPolygonEdgeCorrected>)->Name("BM_DrawTexturedPolygonEdgeCorrected");
+BENCHMARK(BM_Fill<FillPolygonGouraud>)->Name("BM_FillPolygonGouraud");
+BENCHMARK(BM_Fill<FillPolygonGouraudFog>)->Name("BM_FillPolygonGouraudFog");
+// The pattern's first 256 bytes as the remap table (key 0).
+BENCHMARK(BM_Fill<FillPolygonRemap>)->Name("BM_FillPolygonRemap");
+
+// Lines fanning out from the view's centre to every fourth pixel of its border, in ns per
+// pixel drawn (each line lights max(dx, dy) + 1 pixels).
+template <void (*kLine)(const DrawBlock&)>
+void BM_Lines(benchmark::State& state) {
+  TestCity& city = City();
+  SetRemapTables(city.ShadeTable(false), kShadeRows);  // rows of the shade table as remap tables
+  std::vector<ScreenVertex> ends;
+  int64_t pixels = 0;
+  constexpr int32_t kCentreX = kViewWidth / 2, kCentreY = kViewHeight / 2;
+  auto addLine = [&](int32_t x, int32_t y) {
+    ends.push_back({kCentreX << 12, kCentreY << 12, 0, 0, 0});
+    ends.push_back({x << 12, y << 12, 0, 0, 0});
+    pixels += std::max(std::abs(x - kCentreX), std::abs(y - kCentreY)) + 1;
+  };
+  for (int32_t x = 0; x < kViewWidth - 4; x += 4) {
+    addLine(x, 0);
+    addLine(x, kViewHeight - 1);
+  }
+  for (int32_t y = 0; y < kViewHeight; y += 4) {
+    addLine(0, y);
+    addLine(kViewWidth - 4, y);
+  }
+  for (auto _ : state) {
+    for (std::size_t i = 0; i < ends.size(); i += 2) kLine(DrawBlock{2, &ends[i], 0, nullptr, nullptr, nullptr});
+    benchmark::DoNotOptimize(gFrame.data());
+  }
+  state.counters["ns_per_pixel"] =
+      benchmark::Counter(static_cast<double>(pixels), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Lines<DrawSolidLine>)->Name("BM_DrawSolidLine");
+BENCHMARK(BM_Lines<DrawRemapLine>)->Name("BM_DrawRemapLine");
 
 void BM_Memset(benchmark::State& state) {
   for (auto _ : state) {

@@ -70,6 +70,8 @@ void SetUpView() {
   SetFogRange(1851 * kOne);
   SetFlatThreshold(300 * kOne);
   SetShadeTable(ShadeTable(), 32);
+  SetTranslucencyTable(ShadeTable(), 32);
+  SetRemapTables(ShadeTable(), 32);
   SetTerrainTextures(0);
   GridInit(13);
 }

@@ -4,6 +4,7 @@
 #include "pel3d/draw/RasterRoutines.h"
 #include "pel3d/files/ResourceReader.h"
 #include "pel3d/math/View.h"
+#include "pel3d/raster/LineFills.h"
 
 namespace {
 
@@ -22,4 +23,5 @@ void InitEngine() {
   ResetDrawMode();
   SelectQueuedBodiesDraw();
   BindEngineRasterisers();
+  ResetLinePhase();
 }

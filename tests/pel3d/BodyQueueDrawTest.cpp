@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "DrawFixture.h"
+#include "enginefiles/RemapTable.h"
 #include "imagefiles/GamePalette.h"
 #include "pel3d/draw/FrameDraw.h"
 #include "pel3d/draw/RasterRoutines.h"
@@ -83,6 +84,41 @@ TEST_F(BodyQueueDrawTest, TexturedFacesWithAndWithoutTheTransparentFlag) {
   EXPECT_EQ(frame.At(79, 99), 0);
   EXPECT_EQ(frame.At(119, 99), frame.At(119, 35));  // the same pattern row
   EXPECT_TRUE(MatchesGoldenImage(FrameView{frame.ViewPixels(), 200, 200, 216}, GamePalette(), "engine-body-queue-textured"));
+}
+
+}  // namespace
+
+namespace {
+
+// A floor of checks receding from depth 4 to 10 (type 5, edge-corrected) over the
+// pattern, with a remap square lightening the floor and the pattern where it lies over
+// them (type 11) and a replace square turning the pattern's colour 72 green (type 27).
+TEST_F(BodyQueueDrawTest, EdgeCorrectedAndRemapFaces) {
+  std::vector<uint8_t> checks(64 * 64);
+  for (std::size_t i = 0; i < checks.size(); ++i) checks[i] = static_cast<uint8_t>(((i / 64) / 8 + (i % 64) / 8) % 2 ? 52 : 196);
+  const Bitmap checkBitmap{64, 64, 0, checks.data(), nullptr};
+  std::vector<uint8_t> lighter = MakeLighteningTable(4);
+  std::vector<uint8_t> replace = MakeLighteningTable(0);
+  replace[72] = 150;
+  const Bitmap lighten{16, 16, 0, lighter.data(), nullptr};
+  const Bitmap lawn{16, 16, 72, replace.data(), nullptr};
+  Square(15, 14, -10, 10, 20);
+  BodyBuilder& floor = NewBody({{Fix(-4), Fix(-2.5), Fix(10)}, {Fix(4), Fix(-2.5), Fix(10)}, {Fix(4), Fix(-2.5), Fix(4)},
+                                {Fix(-4), Fix(-2.5), Fix(4)}});
+  Face& floorFace = Drawn(floor, floor.AddFace({0, 1, 2, 3}));
+  floorFace.type = 5;
+  floorFace.textureBitmap = &checkBitmap;
+  const TexCoord corners[4] = {{0, 0}, {Fix(63), 0}, {Fix(63), Fix(63)}, {0, Fix(63)}};
+  for (int i = 0; i < 4; ++i) floorFace.texCoords[i] = corners[i];
+  floor->position = {0, 0, Fix(10)};
+  GivePool(floor);
+  AddBody(floor.get());
+  Square(11, 3.5, -1.2, 0.2, 1.4, &lighten);
+  Square(27, 3.5, 0.3, 1.1, 0.8, &lawn);
+  DrawQueuedBodies();
+  const uint8_t nearEnd = frame.At(100, 160);
+  EXPECT_TRUE(nearEnd == 52 || nearEnd == 196) << int{nearEnd};
+  EXPECT_TRUE(MatchesGoldenImage(FrameView{frame.ViewPixels(), 200, 200, 216}, GamePalette(), "engine-body-queue-remap"));
 }
 
 }  // namespace

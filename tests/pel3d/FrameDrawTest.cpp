@@ -190,7 +190,10 @@ TEST(DispatchTables, EngineBindsItsFillsAndLeavesTheRestUnbound) {
     const bool own = id == kFillPolygonFlat || id == kFillPolygonFirstPixel || id == kFillPolygonPattern ||
                      id == kDrawTexturedPolygon || id == kDrawTexturedPolygonKeyed || id == kFillPolygonFlatFog ||
                      id == kDrawTexturedPolygonFog;
-    EXPECT_EQ(GetRasterRoutine(id) != nullptr, own) << i;
+    const bool shadedLinesAndRemaps = id == kDrawTexturedPolygonEdgeCorrected || id == kFillPolygonGouraud ||
+                                      id == kFillPolygonGouraudFog || id == kDrawSolidLine ||
+                                      id == kDrawRemapLine || id == kPaletteRemap;
+    EXPECT_EQ(GetRasterRoutine(id) != nullptr, own || shadedLinesAndRemaps) << i;
   }
   EXPECT_EQ(GetDrawRoutine(), &DrawQueuedBodies);
   SelectSceneDraw();

@@ -72,11 +72,14 @@ int32_t FacesOfBodyDrawn(CityDriver& driver, DrawCell* record, int32_t extraList
   for (int32_t i = 0; i < extraListings; ++i) gGrid.cellList[i] = record;
   record->drawCountdown = static_cast<int16_t>(1 + extraListings);
   gDrawnFaces.clear();
-  BindRasterRoutine(RasterId::kFillPolygonFlat, [](const DrawBlock& block) {
-    if (block.face) gDrawnFaces.push_back(block.face);
-  });
+  for (int32_t id = 0; id < static_cast<int32_t>(RasterId::kCount); ++id) {
+    BindRasterRoutine(static_cast<RasterId>(id), [](const DrawBlock& block) {
+      if (block.face) gDrawnFaces.push_back(block.face);
+    });
+  }
   GridViewSetup();
   DrawView();
+  for (int32_t id = 0; id < static_cast<int32_t>(RasterId::kCount); ++id) BindRasterRoutine(static_cast<RasterId>(id), nullptr);
   BindEngineRasterisers();
   EXPECT_EQ(record->drawCountdown, 0);
   const Body* body = record->staticObjects->body;

@@ -36,6 +36,12 @@ public:
 
   uint8_t* Pixels() { return mBytes.data() + static_cast<std::size_t>(kRowsAbove) * mPitch; }
   uint8_t At(int32_t x, int32_t y) const { return mBytes[Offset(x, y)]; }
+  // The count pixels of row y from column x on.
+  std::vector<int> RowPixels(int32_t x, int32_t y, int32_t count) const {
+    std::vector<int> pixels;
+    for (int32_t i = 0; i < count; ++i) pixels.push_back(At(x + i, y));
+    return pixels;
+  }
 
   // True when no byte outside the view was written.
   bool BorderUntouched() const {

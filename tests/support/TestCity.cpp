@@ -1,4 +1,5 @@
 #include "support/TestCity.h"
+#include "support/CityFurniture.h"
 
 #include <algorithm>
 #include <array>
@@ -38,6 +39,10 @@ constexpr uint32_t kTextureSide = 64;
 
 // The kinds of building; the last two are the towers' far substitutes.
 enum Kind { kLowBlock, kHighBlock, kTower, kHighTower, kKiosk, kTowerFar, kHighTowerFar, kKindCount };
+
+// The furniture's bodies follow the dynamic ones.
+constexpr int32_t kLampBody = kKindCount + kDynamicCount;
+constexpr int32_t kParkBody = kLampBody + 1;
 
 struct Shape {
   int32_t height;
@@ -145,16 +150,19 @@ bool TestCity::Build(const std::string& folder) {
     const Shape& s = kShapes[static_cast<std::size_t>(kind)];
     bodies.push_back(Building(static_cast<uint32_t>(kind + 1), s.inset, s.inset, kCellSize - s.inset,
                               kCellSize - s.inset, s));
+    if (kind == kTower || kind == kHighTower) UseEdgeCorrectedWalls(bodies.back());
   }
   for (int32_t i = 0; i < kDynamicCount; ++i) {
     bodies.push_back(Building(static_cast<uint32_t>(100 + i), -20, -20, 20, 20, {20 + 4 * (i % 4), 0, 0}));
   }
+  bodies.push_back(LampBody(200));
+  bodies.push_back(ParkBody(201));
   ResourceFileWriter resources;
   BitmapFileWriter bitmaps;
   const std::string bodyPath = folder + "/CITY.ZEF";
   const std::string bitmapPath = folder + "/CITY.BMP";
   if (!AddBodyGroup(resources, "CITY", bodies, mError) || !resources.Save(bodyPath) ||
-      !AddCityBitmaps(bitmaps) || !bitmaps.Save(bitmapPath)) {
+      !AddCityBitmaps(bitmaps) || !AddFurnitureBitmaps(bitmaps) || !bitmaps.Save(bitmapPath)) {
     if (mError.empty()) mError = "the city's files cannot be written";
     return false;
   }
@@ -173,7 +181,7 @@ bool TestCity::Build(const std::string& folder) {
   for (int32_t i = 0; i < mBodies->count; ++i) {
     Body* body = mBodies->bodies[i];
     AttachVertexPool(body, mPool);
-    if (i >= kKindCount) body->flags |= kBodyOwnMatrix | kBodyVerticalLight;
+    if (i >= kKindCount && i < kLampBody) body->flags |= kBodyOwnMatrix | kBodyVerticalLight;
   }
   mBodies->bodies[kTower]->userData = mBodies->bodies[kTowerFar];
   mBodies->bodies[kHighTower]->userData = mBodies->bodies[kHighTowerFar];
@@ -190,6 +198,7 @@ void TestCity::LayOutCells() {
       DrawCell& cell = *Cell(row, column);
       cell.originX = static_cast<int16_t>(column * kCellSize);
       cell.originZ = static_cast<int16_t>(row * kCellSize);
+      if (AddFurniture(cell, row, column)) continue;
       if (IsStreet(row, column)) continue;
       if ((row * 13 + column * 5) % 23 == 0 && dynamic < kDynamicCount) {
         DrawObject& object = mObjects.emplace_back();
@@ -205,6 +214,15 @@ void TestCity::LayOutCells() {
       cell.staticObjects = &entry;
     }
   }
+}
+
+bool TestCity::AddFurniture(DrawCell& cell, int32_t row, int32_t column) {
+  const Furniture furniture = FurnitureOf(row, column);
+  if (furniture == Furniture::kNone) return false;
+  StaticEntry& entry = mStatics.emplace_back();
+  entry.body = mBodies->bodies[furniture == Furniture::kLamp ? kLampBody : kParkBody];
+  cell.staticObjects = &entry;
+  return true;
 }
 
 DrawCell* TestCity::Cell(int32_t row, int32_t column) {
@@ -254,6 +272,10 @@ CityDriver::CityDriver(TestCity& city, int32_t viewDepth, bool night, bool objec
   SetFlatThreshold(std::max(distance - distance / 100 * 30, Units(600)));
   SetFogRange(distance + Units(1) - fogThreshold);
   SetShadeTable(mCity.ShadeTable(night), kShadeTableRows);
+  SetTranslucencyTable(mCity.ShadeTable(false), kShadeTableRows);
+  int32_t remapTables = 0;
+  const uint8_t* remapBlock = RemapTablesOf(mCity.Bitmaps(), remapTables);
+  SetRemapTables(remapBlock, remapTables);
   SetObjectTextures(objectTextures ? 1 : 0);
   SetTerrainTextures(0);
   const LightLevels& light = night ? kNightLight : kDayLight;

@@ -14,7 +14,9 @@ struct VertexPool;
 
 // A city of generated bodies for drawing tests and benchmarks: 80 x 80 cells of 64 units,
 // every fourth row and column a street, every other cell a block (5 faces) or a tower (8
-// faces) of one of several heights, textured walls of type 0 and roofs of type 15. Some buildings
+// faces) of one of several heights, textured walls of type 0 (edge-corrected type 5 on the
+// towers) and roofs of type 15, with lamps along the streets and parks on some blocks (see
+// CityFurniture.h). Some buildings
 // are dynamic objects with matrices of their own; far cells draw low-detail substitutes
 // and leave the kiosks out. The bodies are written to engine files in the folder and
 // loaded from there.
@@ -48,6 +50,8 @@ public:
 private:
   bool Build(const std::string& folder);
   void LayOutCells();
+  // Puts the cell's furniture (CityFurniture.h) on it; false when it has none.
+  bool AddFurniture(DrawCell& cell, int32_t row, int32_t column);
 
   bool mReady = false;
   std::string mError;
@@ -62,7 +66,8 @@ private:
 // Plays the world's part each frame: lays out the grid around a fixed camera, lists the
 // cells ahead of it far to near with their ground colours and countdowns, and sets what
 // the view distance sets (far clip, fog and flat thresholds, fog range, the day or night
-// shade table, the sky colour) and the day or night light. Terrain textures are off.
+// shade table, the translucency table, the sky colour) and the day or night light, and
+// what the object sets' preparation sets (the remap-table block). Terrain textures are off.
 class CityDriver {
 public:
   CityDriver(TestCity& city, int32_t viewDepth, bool night, bool objectTextures = true);

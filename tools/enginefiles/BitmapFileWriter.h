@@ -10,6 +10,8 @@ class BitmapFileWriter {
 public:
   // Pixels are width x height palette indices, top row first; false when they are not.
   bool AddBitmap(uint32_t width, uint32_t height, const std::vector<uint8_t>& pixels, uint32_t flags = 0);
+  // How many bitmaps were added: the index the next one gets.
+  std::size_t Count() const { return mImages.size(); }
 
   std::vector<uint8_t> Build() const;
   // Writes the file at a game path; false when it cannot be written.

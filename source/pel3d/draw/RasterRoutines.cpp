@@ -5,6 +5,10 @@
 #include "pel3d/raster/FlatFills.h"
 #include "pel3d/raster/FogFills.h"
 #include "pel3d/raster/TexturedFills.h"
+#include "pel3d/raster/EdgeCorrectedFill.h"
+#include "pel3d/raster/GouraudFills.h"
+#include "pel3d/raster/LineFills.h"
+#include "pel3d/raster/RemapFills.h"
 
 namespace {
 
@@ -38,4 +42,10 @@ void BindEngineRasterisers() {
   BindRasterRoutine(RasterId::kDrawTexturedPolygonKeyed, DrawTexturedPolygonKeyed);
   BindRasterRoutine(RasterId::kFillPolygonFlatFog, FillPolygonFlatFog);
   BindRasterRoutine(RasterId::kDrawTexturedPolygonFog, DrawTexturedPolygonFog);
+  BindRasterRoutine(RasterId::kDrawTexturedPolygonEdgeCorrected, DrawTexturedPolygonEdgeCorrected);
+  BindRasterRoutine(RasterId::kFillPolygonGouraud, FillPolygonGouraud);
+  BindRasterRoutine(RasterId::kFillPolygonGouraudFog, FillPolygonGouraudFog);
+  BindRasterRoutine(RasterId::kDrawSolidLine, DrawSolidLine);
+  BindRasterRoutine(RasterId::kDrawRemapLine, DrawRemapLine);
+  BindRasterRoutine(RasterId::kPaletteRemap, FillPolygonRemap);
 }

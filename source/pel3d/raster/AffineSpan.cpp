@@ -1,6 +1,7 @@
 #include "pel3d/raster/AffineSpan.h"
 
-AffineSpan SetUpAffineSpan(const Bitmap& bitmap, const ChainPoint& left, const ChainPoint& right) {
+AffineSpan SetUpAffineSpan(const Bitmap& bitmap, const ChainPoint& left, const ChainPoint& right,
+                           int32_t fractionBits) {
   const int64_t width = int64_t{right.x} - left.x + 0x2000;
   const int64_t du = ((int64_t{right.u} - left.u) * 4096) / width;
   const int64_t dv = ((int64_t{right.v} - left.v) * 4096) / width;
@@ -12,11 +13,15 @@ AffineSpan SetUpAffineSpan(const Bitmap& bitmap, const ChainPoint& left, const C
   // below column 0 of the first row, before the pixel data.
   const int64_t uStep = du / 16;
   span.step = static_cast<uint32_t>(uStep + (span.decreasing ? -rows : rows) * 4096);
-  span.fractionStep = static_cast<int32_t>((magnitude >> 8) & 0xFF);
+  const bool wide = fractionBits == AffineSpan::kWideFraction;
+  span.fractionBits = wide ? AffineSpan::kWideFraction : AffineSpan::kNarrowFraction;
+  const int32_t dropped = 16 - span.fractionBits;
+  const int64_t mask = (int64_t{1} << span.fractionBits) - 1;
+  span.fractionStep = static_cast<int32_t>((magnitude >> dropped) & mask);
   const uint32_t u = static_cast<uint32_t>(left.u);
   const uint32_t v = static_cast<uint32_t>(left.v);
   span.address = (u >> 4) + (v >> 16) * bitmap.width * 4096;
-  span.fraction = static_cast<int32_t>((v >> 8) & 0xFF);
+  span.fraction = static_cast<int32_t>((v >> dropped) & mask);
   span.carry = bitmap.width << 12;
   return span;
 }

@@ -4,7 +4,9 @@
 #include "pel3d/bodies/ScreenVertex.h"
 #include "pel3d/math/View.h"
 #include "pel3d/math/ViewFrameBuffer.h"
+#include "pel3d/math/Wrap32.h"
 #include "pel3d/raster/FogLevel.h"
+#include "pel3d/raster/PerspectiveEdge.h"
 
 // Compile-time choices of a rasteriser's scan conversion.
 struct ScanRules {
@@ -15,15 +17,22 @@ struct ScanRules {
   bool texture = false;
   // Walk the fog level along the edges, without a sub-row correction.
   bool fog = false;
+  // Walk the vertex colour (the vertices' u) along the edges, without a sub-row correction.
+  bool colour = false;
+  // Walk u and v along the edges perspective-correct, from the vertices' depths.
+  bool perspectiveEdges = false;
+  // Leave out a row whose left x has become negative (for fills that do not clamp it).
+  bool dropNegativeLeft = false;
 };
 
-// Where a chain stands on the current row: x (20.12) and, as the rules ask, u and v (16.16)
-// and the fog level (16.16).
+// Where a chain stands on the current row: x (20.12) and, as the rules ask, u and v (16.16),
+// the fog level (16.16) and the colour (a 16.16 palette index).
 struct ChainPoint {
   int32_t x = 0;
   int32_t u = 0;
   int32_t v = 0;
   int32_t level = 0;
+  int32_t colour = 0;
 };
 
 // Turns a clockwise screen polygon into horizontal spans: top and bottom vertex, a left
@@ -34,8 +43,8 @@ struct ChainPoint {
 // row, or that goes up (a non-convex polygon), is skipped.
 //
 // Span is called once per row as span(row, left column, count) with count > 0; row is the
-// first byte of the frame-buffer row. With texture or fog rules it is called as span(row,
-// left column, count, left chain, right chain).
+// first byte of the frame-buffer row. With rules that walk more than x it is called as
+// span(row, left column, count, left chain, right chain).
 template <ScanRules kRules, class Span>
 class ScanConverter {
 public:
@@ -51,7 +60,8 @@ public:
     for (;;) {
       const int32_t left = mLeft.at.x >> 12;
       const int32_t count = (mRight.at.x >> 12) - left;
-      if (count > 0) CallSpan(span, left, count);
+      const bool dropped = kRules.dropNegativeLeft && mLeft.at.x < 0;
+      if (count > 0 && !dropped) CallSpan(span, left, count);
       if (!StepLeft() || !StepRight()) return;
     }
   }
@@ -68,9 +78,11 @@ private:
     int32_t vSlope = 0;
     int32_t vCorrection = 0;
     int32_t levelStep = 0;
+    int32_t colourStep = 0;
+    PerspectiveEdge perspective;
   };
 
-  static constexpr bool kWalksMore = kRules.texture || kRules.fog;
+  static constexpr bool kWalksMore = kRules.texture || kRules.fog || kRules.colour || kRules.perspectiveEdges;
 
   void CallSpan(Span& span, int32_t left, int32_t count) {
     if constexpr (kWalksMore) {
@@ -87,7 +99,7 @@ private:
     correction = static_cast<int32_t>(-((int64_t{slope} * fraction) >> 12));
   }
 
-  static void SetUpWalks(Edge& edge, const ScreenVertex* a, const ScreenVertex* b, int64_t dy) {
+  static void SetUpWalks(Edge& edge, const ScreenVertex* a, const ScreenVertex* b, int64_t dy, int32_t rows) {
     if constexpr (kRules.texture) {
       edge.at.u = a->u;
       edge.at.v = a->v;
@@ -98,6 +110,11 @@ private:
       edge.at.level = VertexFogLevel(a->z);
       edge.levelStep = FogLevelStep(edge.at.level, VertexFogLevel(b->z), dy << 4);
     }
+    if constexpr (kRules.colour) {
+      edge.at.colour = a->u;
+      edge.colourStep = FogLevelStep(a->u, b->u, dy << 4);
+    }
+    if constexpr (kRules.perspectiveEdges) edge.perspective.SetUp(*a, *b, rows, edge.at);
   }
 
   void FindTopAndBottom() {
@@ -130,7 +147,7 @@ private:
       edge.slope = static_cast<int32_t>(slope);
       edge.correction = static_cast<int32_t>(-((int64_t{edge.slope} * (a->y & 0xFFF)) >> 12));
       edge.rows = rows;
-      SetUpWalks(edge, a, b, dy);
+      SetUpWalks(edge, a, b, dy, rows);
       return true;
     }
   }
@@ -153,6 +170,8 @@ private:
       edge.vCorrection = 0;
     }
     if constexpr (kRules.fog) edge.at.level += edge.levelStep;
+    if constexpr (kRules.colour) edge.at.colour = wrap32::Add(edge.at.colour, edge.colourStep);
+    if constexpr (kRules.perspectiveEdges) edge.perspective.Step(edge.at);
   }
 
   bool StepLeft() {
