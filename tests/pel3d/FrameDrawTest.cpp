@@ -189,7 +189,9 @@ TEST(DispatchTables, EngineBindsItsFillsAndLeavesTheRestUnbound) {
     const auto id = static_cast<RasterId>(i);
     const bool own = id == kFillPolygonFlat || id == kFillPolygonFirstPixel || id == kFillPolygonPattern ||
                      id == kDrawTexturedPolygon || id == kDrawTexturedPolygonKeyed || id == kFillPolygonFlatFog ||
-                     id == kDrawTexturedPolygonFog;
+                     id == kDrawTexturedPolygonFog ||
+                     id == kSprite || id == kFarSprite || id == kWallColumnFirst || id == kWallColumnSecond ||
+                     id == kWallColumnThird;
     EXPECT_EQ(GetRasterRoutine(id) != nullptr, own) << i;
   }
   EXPECT_EQ(GetDrawRoutine(), &DrawQueuedBodies);

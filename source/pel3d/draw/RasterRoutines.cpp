@@ -5,6 +5,9 @@
 #include "pel3d/raster/FlatFills.h"
 #include "pel3d/raster/FogFills.h"
 #include "pel3d/raster/TexturedFills.h"
+#include "pel3d/raster/ColumnPolygon.h"
+#include "pel3d/raster/SpriteFills.h"
+#include "pel3d/raster/WallFills.h"
 
 namespace {
 
@@ -38,4 +41,9 @@ void BindEngineRasterisers() {
   BindRasterRoutine(RasterId::kDrawTexturedPolygonKeyed, DrawTexturedPolygonKeyed);
   BindRasterRoutine(RasterId::kFillPolygonFlatFog, FillPolygonFlatFog);
   BindRasterRoutine(RasterId::kDrawTexturedPolygonFog, DrawTexturedPolygonFog);
+  BindRasterRoutine(RasterId::kSprite, DrawSprite);
+  BindRasterRoutine(RasterId::kFarSprite, DrawSpriteFog);
+  BindRasterRoutine(RasterId::kWallColumnFirst, DrawWallColumns);
+  BindRasterRoutine(RasterId::kWallColumnSecond, DrawWallColumnsKeyed);
+  BindRasterRoutine(RasterId::kWallColumnThird, DrawColumnPolygon);
 }
