@@ -42,6 +42,35 @@ TEST(DrawSettings, ShadeTableComesWithItsRows) {
   gDrawSettings = saved;
 }
 
+TEST(DrawSettings, TranslucencyTableNeedsThirtyTwoRows) {
+  const DrawSettings saved = gDrawSettings;
+  std::array<uint8_t, 32 * 256> table{};
+  SetTranslucencyTable(table.data(), 32);
+  EXPECT_EQ(UsableTranslucencyTable(), table.data());
+  SetTranslucencyTable(table.data(), 31);
+  EXPECT_EQ(gDrawSettings.translucencyRows, 31);
+  EXPECT_EQ(UsableTranslucencyTable(), nullptr);
+  SetTranslucencyTable(nullptr, 32);
+  EXPECT_EQ(gDrawSettings.translucencyRows, 0);
+  EXPECT_EQ(UsableTranslucencyTable(), nullptr);
+  gDrawSettings = saved;
+}
+
+TEST(DrawSettings, RemapTableOnlyWithinTheBlock) {
+  const DrawSettings saved = gDrawSettings;
+  std::array<uint8_t, 4 * 256> block{};
+  EXPECT_EQ(DrawSettings{}.remapTables, nullptr);
+  SetRemapTables(block.data(), 4);
+  EXPECT_EQ(RemapTable(0), block.data());
+  EXPECT_EQ(RemapTable(3), block.data() + 3 * 256);
+  EXPECT_EQ(RemapTable(4), nullptr);
+  EXPECT_EQ(RemapTable(-1), nullptr);
+  EXPECT_EQ(RemapTable(int64_t{1} << 32), nullptr);
+  SetRemapTables(block.data(), 0);
+  EXPECT_EQ(RemapTable(0), nullptr);
+  gDrawSettings = saved;
+}
+
 TEST(PolygonList, AppendsUntilFullThenDrops) {
   PolygonList list;
   Face face;
