@@ -5,6 +5,7 @@
 #include "pel3d/bodies/Body.h"
 #include "pel3d/bodies/ScreenVertex.h"
 #include "pel3d/draw/DrawBlock.h"
+#include "pel3d/draw/DrawSettings.h"
 #include "pel3d/files/Bitmap.h"
 #include "pel3d/math/View.h"
 #include "pel3d/math/ViewFrameBuffer.h"
@@ -18,6 +19,12 @@ namespace {
 constexpr uint32_t kFaceTranslucent = 0x1;
 
 int32_t Low32(int64_t value) { return static_cast<int32_t>(value); }
+
+// The corners' coordinates are edges of the texture, so they may reach its far side; each
+// sample is still held inside the bitmap as it is taken.
+int32_t EdgeCoordinate(int32_t value, uint32_t size) {
+  return std::clamp<int32_t>(value, 0, static_cast<int32_t>(size << 16));
+}
 
 // What is left of a sprite after its steps and clipping: the pixels to write and the
 // texture position of the first.
@@ -41,10 +48,10 @@ SpriteArea SetUpSprite(const ScreenVertex& centre, const ScreenVertex& size, con
   const int32_t hw = size.x;
   const int32_t hh = size.y;
   if (hw <= 0 || hh <= 0) return area;
-  const int32_t u0 = ClampTexCoord(centre.u, bitmap.width);
-  const int32_t u1 = ClampTexCoord(size.u, bitmap.width);
-  const int32_t v0 = ClampTexCoord(centre.v, bitmap.height);
-  const int32_t v1 = ClampTexCoord(size.v, bitmap.height);
+  const int32_t u0 = EdgeCoordinate(centre.u, bitmap.width);
+  const int32_t u1 = EdgeCoordinate(size.u, bitmap.width);
+  const int32_t v0 = EdgeCoordinate(centre.v, bitmap.height);
+  const int32_t v1 = EdgeCoordinate(size.v, bitmap.height);
   area.uStep = Low32(((int64_t{u1} - u0) << 12) / (2 * int64_t{hw}));
   area.vStep = Low32(((int64_t{v1} - v0) << 12) / (2 * int64_t{hh}));
   const ClipRect& clip = gView.clip;
@@ -110,6 +117,7 @@ void DrawSpriteWith(const DrawBlock& block, const Write& write) {
 void DrawSprite(const DrawBlock& block) {
   const uint32_t flags = block.face ? block.face->flags : 0;
   if (flags & kFaceTranslucent) {
+    if (const uint8_t* table = UsableTranslucencyTable()) DrawSpriteWith(block, TranslucentTexel{table});
     return;
   }
   if (flags & kFaceTransparent) {
