@@ -21,6 +21,7 @@
 #include "pel3d/files/ResourceGroup.h"
 #include "pel3d/files/ResourceGroupLoader.h"
 #include "pel3d/math/View.h"
+#include "support/CityFurniture.h"
 
 namespace {
 
@@ -119,7 +120,8 @@ bool AddCityBitmaps(BitmapFileWriter& bitmaps) {
   for (uint32_t i = 0; i < kWallTextureCount; ++i) {
     if (!bitmaps.AddBitmap(kTextureSide, kTextureSide, WallPixels(i))) return false;
   }
-  return bitmaps.AddBitmap(kShadeTableWidth, kShadeTableRows, MakeShadeTable(GamePalette(), kNightFogColour));
+  return bitmaps.AddBitmap(kShadeTableWidth, kShadeTableRows, MakeShadeTable(GamePalette(), kNightFogColour)) &&
+         AddFurnitureBitmaps(bitmaps, WallPixels);
 }
 
 bool IsStreet(int32_t row, int32_t column) { return row % 4 == 0 || column % 4 == 0; }
@@ -146,9 +148,11 @@ bool TestCity::Build(const std::string& folder) {
     bodies.push_back(Building(static_cast<uint32_t>(kind + 1), s.inset, s.inset, kCellSize - s.inset,
                               kCellSize - s.inset, s));
   }
+  FurnishBuildings(bodies);
   for (int32_t i = 0; i < kDynamicCount; ++i) {
     bodies.push_back(Building(static_cast<uint32_t>(100 + i), -20, -20, 20, 20, {20 + 4 * (i % 4), 0, 0}));
   }
+  for (BodyDescription& body : StreetFurnitureBodies()) bodies.push_back(body);
   ResourceFileWriter resources;
   BitmapFileWriter bitmaps;
   const std::string bodyPath = folder + "/CITY.ZEF";
@@ -173,7 +177,7 @@ bool TestCity::Build(const std::string& folder) {
   for (int32_t i = 0; i < mBodies->count; ++i) {
     Body* body = mBodies->bodies[i];
     AttachVertexPool(body, mPool);
-    if (i >= kKindCount) body->flags |= kBodyOwnMatrix | kBodyVerticalLight;
+    if (i >= kKindCount && i < kKindCount + kDynamicCount) body->flags |= kBodyOwnMatrix | kBodyVerticalLight;
   }
   mBodies->bodies[kTower]->userData = mBodies->bodies[kTowerFar];
   mBodies->bodies[kHighTower]->userData = mBodies->bodies[kHighTowerFar];
@@ -190,7 +194,10 @@ void TestCity::LayOutCells() {
       DrawCell& cell = *Cell(row, column);
       cell.originX = static_cast<int16_t>(column * kCellSize);
       cell.originZ = static_cast<int16_t>(row * kCellSize);
-      if (IsStreet(row, column)) continue;
+      if (IsStreet(row, column)) {
+        PlaceStreetFurniture(row, column, cell);
+        continue;
+      }
       if ((row * 13 + column * 5) % 23 == 0 && dynamic < kDynamicCount) {
         DrawObject& object = mObjects.emplace_back();
         object.body = mBodies->bodies[kKindCount + dynamic++];
@@ -254,6 +261,7 @@ CityDriver::CityDriver(TestCity& city, int32_t viewDepth, bool night, bool objec
   SetFlatThreshold(std::max(distance - distance / 100 * 30, Units(600)));
   SetFogRange(distance + Units(1) - fogThreshold);
   SetShadeTable(mCity.ShadeTable(night), kShadeTableRows);
+  SetTranslucencyTable(mCity.ShadeTable(false), kShadeTableRows);
   SetObjectTextures(objectTextures ? 1 : 0);
   SetTerrainTextures(0);
   const LightLevels& light = night ? kNightLight : kDayLight;

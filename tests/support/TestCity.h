@@ -14,7 +14,8 @@ struct VertexPool;
 
 // A city of generated bodies for drawing tests and benchmarks: 80 x 80 cells of 64 units,
 // every fourth row and column a street, every other cell a block (5 faces) or a tower (8
-// faces) of one of several heights, textured walls of type 0 and roofs of type 15. Some buildings
+// faces) of one of several heights, textured walls of type 0 and roofs of type 15, and
+// the furniture of CityFurniture.h. Some buildings
 // are dynamic objects with matrices of their own; far cells draw low-detail substitutes
 // and leave the kiosks out. The bodies are written to engine files in the folder and
 // loaded from there.
@@ -48,6 +49,8 @@ public:
 private:
   bool Build(const std::string& folder);
   void LayOutCells();
+  // Trees and lamps along the streets that run away from the camera.
+  void PlaceStreetFurniture(int32_t row, int32_t column, DrawCell& cell);
 
   bool mReady = false;
   std::string mError;
