@@ -24,6 +24,10 @@
 #include "pel3d/raster/FogLevel.h"
 #include "pel3d/raster/TexturedFills.h"
 #include "pel3d/raster/ScanConverter.h"
+#include "pel3d/raster/ColumnPolygon.h"
+#include "pel3d/raster/SpriteFills.h"
+#include "pel3d/raster/WallFills.h"
+#include "pel3d/bodies/Body.h"
 #include "support/TestCity.h"
 
 namespace {
@@ -153,6 +157,64 @@ BENCHMARK(BM_Fill<DrawTexturedPolygon>)->Name("BM_DrawTexturedPolygon");
 BENCHMARK(BM_Fill<DrawTexturedPolygonKeyed>)->Name("BM_DrawTexturedPolygonKeyed");
 BENCHMARK(BM_Fill<FillPolygonFlatFog>)->Name("BM_FillPolygonFlatFog");
 BENCHMARK(BM_Fill<DrawTexturedPolygonFog>)->Name("BM_DrawTexturedPolygonFog");
+
+BENCHMARK(BM_Fill<DrawColumnPolygon>)->Name("BM_DrawColumnPolygon");
+
+std::vector<uint8_t> PatternTexels() {
+  std::vector<uint8_t> pattern(64 * 64);
+  for (std::size_t i = 0; i < pattern.size(); ++i) pattern[i] = static_cast<uint8_t>(1 + i * 7 % 255);
+  return pattern;
+}
+
+// A sprite over the whole view, stretching a 64 x 64 bitmap, with the face flags of its
+// variant (0 opaque, 0x10 transparent, 0x1 translucent); range(1) 1 draws it fogged.
+void BM_Sprite(benchmark::State& state) {
+  TestCity& city = City();
+  const std::vector<uint8_t> pattern = PatternTexels();
+  const Bitmap bitmap{64, 64, 0, pattern.data(), nullptr};
+  SetShadeTable(city.ShadeTable(false), kShadeRows);
+  SetTranslucencyTable(city.ShadeTable(false), kShadeRows);
+  SetFogThreshold(Fixedpoint{100} << 16);
+  SetFogRange(Fixedpoint{64} << 16);
+  Face face;
+  face.flags = static_cast<uint32_t>(state.range(0));
+  ScreenVertex sprite[2] = {{kViewWidth << 11, kViewHeight << 11, Fixedpoint{130} << 16, 0, 0},
+                            {kViewWidth << 11, kViewHeight << 11, 0, 64 << 16, 64 << 16}};
+  const DrawBlock block{2, sprite, 0, &bitmap, nullptr, &face};
+  const auto draw = state.range(1) ? DrawSpriteFog : DrawSprite;
+  for (auto _ : state) {
+    draw(block);
+    benchmark::DoNotOptimize(gFrame.data());
+  }
+  state.counters["ns_per_pixel"] = benchmark::Counter(static_cast<double>(kViewWidth * kViewHeight),
+                                                      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Sprite)->ArgNames({"flags", "fog"})->Args({0, 0})->Args({0x10, 0})->Args({0x1, 0})->Args({0, 1});
+
+// A wall across the view, its left side the view's height and its right side the height
+// of range(0) rows, so the edges are parallel (linear), converge gently (adaptive) or
+// strongly (every 4 columns); range(1) 1 draws it keyed.
+void BM_Wall(benchmark::State& state) {
+  City();
+  const std::vector<uint8_t> pattern = PatternTexels();
+  const Bitmap bitmap{64, 64, 0, pattern.data(), nullptr};
+  const int32_t right = static_cast<int32_t>(state.range(0));
+  const int32_t inset = (kViewHeight - 2 - right) / 2;
+  ScreenVertex wall[4] = {{0, 1 << 12, 0, 0, 0},
+                          {kViewWidth << 12, (1 + inset) << 12, 0, 63 << 16, 0},
+                          {kViewWidth << 12, (1 + inset + right) << 12, 0, 63 << 16, 63 << 16},
+                          {0, (kViewHeight - 1) << 12, 0, 0, 63 << 16}};
+  const DrawBlock block{4, wall, 0, &bitmap, nullptr, nullptr};
+  const auto draw = state.range(1) ? DrawWallColumnsKeyed : DrawWallColumns;
+  for (auto _ : state) {
+    draw(block);
+    benchmark::DoNotOptimize(gFrame.data());
+  }
+  const double pixels = kViewWidth * (kViewHeight + right + 2) / 2.0;
+  state.counters["ns_per_pixel"] =
+      benchmark::Counter(pixels, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Wall)->ArgNames({"right", "keyed"})->ArgsProduct({{398, 300, 100}, {0, 1}});
 
 void BM_Memset(benchmark::State& state) {
   for (auto _ : state) {

@@ -70,6 +70,7 @@ void SetUpView() {
   SetFogRange(1851 * kOne);
   SetFlatThreshold(300 * kOne);
   SetShadeTable(ShadeTable(), 32);
+  SetTranslucencyTable(ShadeTable(), 32);
   SetTerrainTextures(0);
   GridInit(13);
 }
