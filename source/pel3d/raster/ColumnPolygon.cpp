@@ -1,5 +1,7 @@
 #include "pel3d/raster/ColumnPolygon.h"
 
+#include <algorithm>
+
 #include "pel3d/bodies/Body.h"
 #include "pel3d/draw/DrawBlock.h"
 #include "pel3d/files/Bitmap.h"
