@@ -4,6 +4,7 @@
 // each fill and a memset in ns per pixel.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -57,11 +58,28 @@ TestCity& City() {
   return *city;
 }
 
-// Counts every pixel the flat fill writes, overdraw included.
+// Counts every pixel the fills write, overdraw included.
 int64_t gCounted = 0;
 void CountingFill(const DrawBlock& block) {
   auto span = [](uint8_t*, int32_t, int32_t count) { gCounted += count; };
   ScanPolygon<ScanRules{}>(block.vertices, block.vertexCount, span);
+}
+
+// Counts the pixels a rasteriser with a walk of its own writes: drawn twice into a scratch
+// frame, over colour 0 and over colour 255, a pixel it writes changes in one of the two.
+template <RasterRoutine kRoutine>
+void CountingWrites(const DrawBlock& block) {
+  static std::vector<uint8_t> scratch(gFrame.size());
+  std::vector<uint8_t> changed(gFrame.size(), 0);
+  uint8_t* frame = GetFrameBuffer();
+  for (uint8_t background : {uint8_t{0}, uint8_t{255}}) {
+    std::fill(scratch.begin(), scratch.end(), background);
+    SetFrameBuffer(scratch.data());
+    kRoutine(block);
+    for (std::size_t i = 0; i < scratch.size(); ++i) changed[i] |= scratch[i] != background;
+  }
+  SetFrameBuffer(frame);
+  gCounted += std::count(changed.begin(), changed.end(), 1);
 }
 
 int64_t PixelsDrawn(CityDriver& driver) {
@@ -70,6 +88,11 @@ int64_t PixelsDrawn(CityDriver& driver) {
                       RasterId::kDrawTexturedPolygonFog}) {
     BindRasterRoutine(id, CountingFill);
   }
+  BindRasterRoutine(RasterId::kSprite, CountingWrites<DrawSprite>);
+  BindRasterRoutine(RasterId::kFarSprite, CountingWrites<DrawSpriteFog>);
+  BindRasterRoutine(RasterId::kWallColumnFirst, CountingWrites<DrawWallColumns>);
+  BindRasterRoutine(RasterId::kWallColumnSecond, CountingWrites<DrawWallColumnsKeyed>);
+  BindRasterRoutine(RasterId::kWallColumnThird, CountingWrites<DrawColumnPolygon>);
   driver.DrawFrame();
   BindEngineRasterisers();
   return gCounted;
@@ -170,7 +193,7 @@ std::vector<uint8_t> PatternTexels() {
 // variant (0 opaque, 0x10 transparent, 0x1 translucent); range(1) 1 draws it fogged.
 void BM_Sprite(benchmark::State& state) {
   TestCity& city = City();
-  const std::vector<uint8_t> pattern = PatternTexels();
+  std::vector<uint8_t> pattern = PatternTexels();
   const Bitmap bitmap{64, 64, 0, pattern.data(), nullptr};
   SetShadeTable(city.ShadeTable(false), kShadeRows);
   SetTranslucencyTable(city.ShadeTable(false), kShadeRows);
@@ -196,7 +219,7 @@ BENCHMARK(BM_Sprite)->ArgNames({"flags", "fog"})->Args({0, 0})->Args({0x10, 0})-
 // strongly (every 4 columns); range(1) 1 draws it keyed.
 void BM_Wall(benchmark::State& state) {
   City();
-  const std::vector<uint8_t> pattern = PatternTexels();
+  std::vector<uint8_t> pattern = PatternTexels();
   const Bitmap bitmap{64, 64, 0, pattern.data(), nullptr};
   const int32_t right = static_cast<int32_t>(state.range(0));
   const int32_t inset = (kViewHeight - 2 - right) / 2;
