@@ -30,6 +30,10 @@
 #include "pel3d/raster/GouraudFills.h"
 #include "pel3d/raster/LineFills.h"
 #include "pel3d/raster/RemapFills.h"
+#include "pel3d/raster/ColumnPolygon.h"
+#include "pel3d/raster/SpriteFills.h"
+#include "pel3d/raster/WallFills.h"
+#include "pel3d/bodies/Body.h"
 #include "support/TestCity.h"
 
 namespace {
@@ -59,11 +63,28 @@ TestCity& City() {
   return *city;
 }
 
-// Counts every pixel the flat fill writes, overdraw included.
+// Counts every pixel the fills write, overdraw included.
 int64_t gCounted = 0;
 void CountingFill(const DrawBlock& block) {
   auto span = [](uint8_t*, int32_t, int32_t count) { gCounted += count; };
   ScanPolygon<ScanRules{}>(block.vertices, block.vertexCount, span);
+}
+
+// Counts the pixels a rasteriser with a walk of its own writes: drawn twice into a scratch
+// frame, over colour 0 and over colour 255, a pixel it writes changes in one of the two.
+template <RasterRoutine kRoutine>
+void CountingWrites(const DrawBlock& block) {
+  static std::vector<uint8_t> scratch(gFrame.size());
+  std::vector<uint8_t> changed(gFrame.size(), 0);
+  uint8_t* frame = GetFrameBuffer();
+  for (uint8_t background : {uint8_t{0}, uint8_t{255}}) {
+    std::fill(scratch.begin(), scratch.end(), background);
+    SetFrameBuffer(scratch.data());
+    kRoutine(block);
+    for (std::size_t i = 0; i < scratch.size(); ++i) changed[i] |= scratch[i] != background;
+  }
+  SetFrameBuffer(frame);
+  gCounted += std::count(changed.begin(), changed.end(), 1);
 }
 
 int64_t PixelsDrawn(CityDriver& driver) {
@@ -73,6 +94,11 @@ int64_t PixelsDrawn(CityDriver& driver) {
                       RasterId::kFillPolygonGouraud, RasterId::kFillPolygonGouraudFog, RasterId::kPaletteRemap}) {
     BindRasterRoutine(id, CountingFill);
   }
+  BindRasterRoutine(RasterId::kSprite, CountingWrites<DrawSprite>);
+  BindRasterRoutine(RasterId::kFarSprite, CountingWrites<DrawSpriteFog>);
+  BindRasterRoutine(RasterId::kWallColumnFirst, CountingWrites<DrawWallColumns>);
+  BindRasterRoutine(RasterId::kWallColumnSecond, CountingWrites<DrawWallColumnsKeyed>);
+  BindRasterRoutine(RasterId::kWallColumnThird, CountingWrites<DrawColumnPolygon>);
   driver.DrawFrame();
   BindEngineRasterisers();
   return gCounted;
@@ -197,6 +223,64 @@ void BM_Lines(benchmark::State& state) {
 }
 BENCHMARK(BM_Lines<DrawSolidLine>)->Name("BM_DrawSolidLine");
 BENCHMARK(BM_Lines<DrawRemapLine>)->Name("BM_DrawRemapLine");
+
+BENCHMARK(BM_Fill<DrawColumnPolygon>)->Name("BM_DrawColumnPolygon");
+
+std::vector<uint8_t> PatternTexels() {
+  std::vector<uint8_t> pattern(64 * 64);
+  for (std::size_t i = 0; i < pattern.size(); ++i) pattern[i] = static_cast<uint8_t>(1 + i * 7 % 255);
+  return pattern;
+}
+
+// A sprite over the whole view, stretching a 64 x 64 bitmap, with the face flags of its
+// variant (0 opaque, 0x10 transparent, 0x1 translucent); range(1) 1 draws it fogged.
+void BM_Sprite(benchmark::State& state) {
+  TestCity& city = City();
+  std::vector<uint8_t> pattern = PatternTexels();
+  const Bitmap bitmap{64, 64, 0, pattern.data(), nullptr};
+  SetShadeTable(city.ShadeTable(false), kShadeRows);
+  SetTranslucencyTable(city.ShadeTable(false), kShadeRows);
+  SetFogThreshold(Fixedpoint{100} << 16);
+  SetFogRange(Fixedpoint{64} << 16);
+  Face face;
+  face.flags = static_cast<uint32_t>(state.range(0));
+  ScreenVertex sprite[2] = {{kViewWidth << 11, kViewHeight << 11, Fixedpoint{130} << 16, 0, 0},
+                            {kViewWidth << 11, kViewHeight << 11, 0, 64 << 16, 64 << 16}};
+  const DrawBlock block{2, sprite, 0, &bitmap, nullptr, &face};
+  const auto draw = state.range(1) ? DrawSpriteFog : DrawSprite;
+  for (auto _ : state) {
+    draw(block);
+    benchmark::DoNotOptimize(gFrame.data());
+  }
+  state.counters["ns_per_pixel"] = benchmark::Counter(static_cast<double>(kViewWidth * kViewHeight),
+                                                      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Sprite)->ArgNames({"flags", "fog"})->Args({0, 0})->Args({0x10, 0})->Args({0x1, 0})->Args({0, 1});
+
+// A wall across the view, its left side the view's height and its right side the height
+// of range(0) rows, so the edges are parallel (linear), converge gently (adaptive) or
+// strongly (every 4 columns); range(1) 1 draws it keyed.
+void BM_Wall(benchmark::State& state) {
+  City();
+  std::vector<uint8_t> pattern = PatternTexels();
+  const Bitmap bitmap{64, 64, 0, pattern.data(), nullptr};
+  const int32_t right = static_cast<int32_t>(state.range(0));
+  const int32_t inset = (kViewHeight - 2 - right) / 2;
+  ScreenVertex wall[4] = {{0, 1 << 12, 0, 0, 0},
+                          {kViewWidth << 12, (1 + inset) << 12, 0, 63 << 16, 0},
+                          {kViewWidth << 12, (1 + inset + right) << 12, 0, 63 << 16, 63 << 16},
+                          {0, (kViewHeight - 1) << 12, 0, 0, 63 << 16}};
+  const DrawBlock block{4, wall, 0, &bitmap, nullptr, nullptr};
+  const auto draw = state.range(1) ? DrawWallColumnsKeyed : DrawWallColumns;
+  for (auto _ : state) {
+    draw(block);
+    benchmark::DoNotOptimize(gFrame.data());
+  }
+  const double pixels = kViewWidth * (kViewHeight + right + 2) / 2.0;
+  state.counters["ns_per_pixel"] =
+      benchmark::Counter(pixels, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Wall)->ArgNames({"right", "keyed"})->ArgsProduct({{398, 300, 100}, {0, 1}});
 
 void BM_Memset(benchmark::State& state) {
   for (auto _ : state) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "DrawFixture.h"
@@ -119,6 +120,114 @@ TEST_F(BodyQueueDrawTest, EdgeCorrectedAndRemapFaces) {
   const uint8_t nearEnd = frame.At(100, 160);
   EXPECT_TRUE(nearEnd == 52 || nearEnd == 196) << int{nearEnd};
   EXPECT_TRUE(MatchesGoldenImage(FrameView{frame.ViewPixels(), 200, 200, 216}, GamePalette(), "engine-body-queue-remap"));
+}
+
+// Column-stored pixels (row r is the face's column r): bricks with windows for the wall, a
+// picket fence open between its rails.
+std::vector<uint8_t> ColumnWallPixels() {
+  std::vector<uint8_t> pixels(32 * 32);
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    const std::size_t x = i / 32, y = i % 32;
+    const bool window = x % 8 >= 2 && x % 8 < 6 && y % 16 >= 4 && y % 16 < 11;
+    pixels[i] = static_cast<uint8_t>(window ? 85 : (y % 4 == 3 ? 108 : 100 + (x + y) % 3));
+  }
+  return pixels;
+}
+
+std::vector<uint8_t> FencePixels() {
+  std::vector<uint8_t> pixels(32 * 32, 0);
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    const std::size_t x = i / 32, y = i % 32;
+    if (x % 8 < 2 || (y >= 6 && y < 10) || (y >= 22 && y < 26)) pixels[i] = static_cast<uint8_t>(x % 8 < 2 ? 118 : 122);
+  }
+  return pixels;
+}
+
+// A disc of texels: 1 outside a ring, translucency levels inside it, 0 around.
+std::vector<uint8_t> DiscPixels(uint8_t inside) {
+  std::vector<uint8_t> pixels(16 * 16, 0);
+  for (int32_t y = 0; y < 16; ++y) {
+    for (int32_t x = 0; x < 16; ++x) {
+      const int32_t r2 = (2 * x - 15) * (2 * x - 15) + (2 * y - 15) * (2 * y - 15);
+      if (r2 < 225) pixels[static_cast<std::size_t>(y * 16 + x)] = r2 < 100 ? inside : static_cast<uint8_t>(inside + 2);
+    }
+  }
+  return pixels;
+}
+
+class BodyQueueColumnsAndSpritesTest : public BodyQueueDrawTest {
+protected:
+  // A wall from (x0, z0) to (x1, z1), bottom to top, showing all of the bitmap.
+  Face& Wall(int32_t type, double x0, double z0, double x1, double z1, double bottom, double top, const Bitmap& texture) {
+    BodyBuilder& body = NewBody({{Fix(x0), Fix(top), Fix(z0)},
+                                 {Fix(x1), Fix(top), Fix(z1)},
+                                 {Fix(x1), Fix(bottom), Fix(z1)},
+                                 {Fix(x0), Fix(bottom), Fix(z0)}});
+    Face& face = Drawn(body, body.AddFace({0, 1, 2, 3}));
+    face.type = type;
+    face.textureBitmap = &texture;
+    const Fixedpoint last = static_cast<Fixedpoint>((texture.height - 1) << 16);
+    const TexCoord corners[4] = {{0, 0}, {last, 0}, {last, last}, {0, last}};
+    for (int i = 0; i < 4; ++i) face.texCoords[i] = corners[i];
+    Finish(body, (z0 + z1) / 2);
+    return face;
+  }
+
+  // A sprite centred at (x, y, z) with the half-size, showing all of the bitmap.
+  Face& Sprite(int32_t type, double x, double y, double z, double half, const Bitmap& texture, uint32_t flags) {
+    BodyBuilder& body = NewBody({{Fix(x), Fix(y), Fix(z)}, {Fix(x + half), Fix(y + half), Fix(z)}});
+    Face& face = Drawn(body, body.AddFace({0, 1}), kFaceSprite | flags);
+    face.type = type;
+    face.textureBitmap = &texture;
+    face.texCoords[0] = {0, 0};
+    face.texCoords[1] = {static_cast<Fixedpoint>(texture.width << 16), static_cast<Fixedpoint>(texture.height << 16)};
+    Finish(body, z);
+    return face;
+  }
+
+  void Finish(BodyBuilder& body, double z) {
+    body->position = {0, 0, Fix(z)};
+    GivePool(body);
+    AddBody(body.get());
+  }
+};
+
+// Over the pattern: a receding brick wall (type 3), a fence in front of it (type 4), a
+// textured triangle drawn column by column (type 7), an opaque disc, a transparent one and
+// a translucent one (sprites, types 1 and 2), and a wall whose left end lies outside the view.
+TEST_F(BodyQueueColumnsAndSpritesTest, WallsFencesColumnPolygonsAndSprites) {
+  std::vector<uint8_t> brick = ColumnWallPixels(), fence = FencePixels();
+  std::vector<uint8_t> solid = DiscPixels(140), glow = DiscPixels(20);
+  const Bitmap brickBitmap{32, 32, 0, brick.data(), nullptr};
+  const Bitmap fenceBitmap{32, 32, 0, fence.data(), nullptr};
+  const Bitmap solidBitmap{16, 16, 0, solid.data(), nullptr};
+  const Bitmap glowBitmap{16, 16, 0, glow.data(), nullptr};
+  // Translucency row L darkens a colour by L / 2 shades within its ramp of 16.
+  std::vector<uint8_t> translucency(kTranslucencyRows * 256);
+  for (std::size_t i = 0; i < translucency.size(); ++i) {
+    const int32_t colour = static_cast<int32_t>(i % 256), shades = static_cast<int32_t>(i / 256) / 2;
+    translucency[i] = static_cast<uint8_t>(std::max(colour - shades, colour & ~15));
+  }
+  SetTranslucencyTable(translucency.data(), kTranslucencyRows);
+  Square(15, 9, -8, 8, 16);
+  Wall(3, -1.5, 5, 3, 8, -2, 2, brickBitmap);
+  Wall(4, -3, 4, 0.5, 4, -2, -0.5, fenceBitmap);
+  Wall(3, -8, 4.5, -2, 4.5, -1, 1, brickBitmap);
+  BodyBuilder& triangle = NewBody({{Fix(1), Fix(1.5), Fix(4)}, {Fix(3), Fix(1.5), Fix(4)}, {Fix(2), Fix(3), Fix(4)}});
+  Face& roof = Drawn(triangle, triangle.AddFace({2, 1, 0}));
+  roof.type = 7;
+  roof.textureBitmap = &brickBitmap;
+  roof.texCoords[0] = {Fix(15), 0};
+  roof.texCoords[1] = {Fix(31), Fix(31)};
+  roof.texCoords[2] = {0, Fix(31)};
+  Finish(triangle, 4);
+  Sprite(1, -2, 2, 3.5, 0.4, solidBitmap, 0);
+  Sprite(1, -1, 2, 3.5, 0.4, solidBitmap, kFaceTransparent);
+  Sprite(2, 0.5, -1.5, 3.2, 0.6, glowBitmap, 0x1);
+  DrawQueuedBodies();
+  SetTranslucencyTable(nullptr, 0);
+  EXPECT_TRUE(MatchesGoldenImage(FrameView{frame.ViewPixels(), 200, 200, 216}, GamePalette(),
+                                 "engine-body-queue-columns-and-sprites"));
 }
 
 }  // namespace

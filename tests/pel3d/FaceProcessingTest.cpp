@@ -398,3 +398,47 @@ TEST_F(FaceProcessingTest, CellObjectsUseTheCellMatrix) {
 }
 
 }  // namespace
+
+namespace {
+
+struct WallListingCase {
+  const char* name;
+  int32_t type;
+  int32_t objectTextures;
+  double flatThreshold;
+  bool keepsCorners;
+};
+
+void PrintTo(const WallListingCase& c, std::ostream* os) { *os << c.name; }
+
+class WallListingTest : public FaceProcessingTest, public ::testing::WithParamInterface<WallListingCase> {};
+
+// A wall from screen x -200 to 150 at depth 10: only a wall bound for a wall routine is
+// listed with its own four corners.
+TEST_P(WallListingTest, WallsBoundForAWallRoutineSkipTheScreenClip) {
+  const WallListingCase& c = GetParam();
+  SetFogThreshold(Fix(1000));
+  SetFlatThreshold(Fix(c.flatThreshold));
+  SetObjectTextures(c.objectTextures);
+  BodyBuilder& body = NewBody({{Fix(-30), Fix(1), Fix(10)}, {Fix(5), Fix(1), Fix(10)}, {Fix(5), Fix(-1), Fix(10)},
+                               {Fix(-30), Fix(-1), Fix(10)}});
+  Face& face = Drawn(body, body.AddFace({0, 1, 2, 3}));
+  face.type = c.type;
+  GivePool(body);
+  Process({&body});
+  ASSERT_EQ(face.screenVertexCount, 4);
+  EXPECT_EQ(face.firstScreenVertex[0].x < 0, c.keepsCorners);
+  EXPECT_EQ(InsideClip(face), !c.keepsCorners);
+  EXPECT_EQ(gSortedList.count, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faces, WallListingTest,
+                         ::testing::Values(WallListingCase{"Wall", 3, 1, 1000, true},
+                                           WallListingCase{"Fence", 4, 1, 1000, true},
+                                           WallListingCase{"TexturedFace", 0, 1, 1000, false},
+                                           WallListingCase{"ColumnPolygon", 7, 1, 1000, false},
+                                           WallListingCase{"WallTurnedFlat", 3, 1, 5, false},
+                                           WallListingCase{"WallWithTexturesOff", 3, 0, 1000, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -193,7 +193,9 @@ TEST(DispatchTables, EngineBindsItsFillsAndLeavesTheRestUnbound) {
     const bool shadedLinesAndRemaps = id == kDrawTexturedPolygonEdgeCorrected || id == kFillPolygonGouraud ||
                                       id == kFillPolygonGouraudFog || id == kDrawSolidLine ||
                                       id == kDrawRemapLine || id == kPaletteRemap;
-    EXPECT_EQ(GetRasterRoutine(id) != nullptr, own || shadedLinesAndRemaps) << i;
+    const bool spritesAndColumns = id == kSprite || id == kFarSprite || id == kWallColumnFirst ||
+                                   id == kWallColumnSecond || id == kWallColumnThird;
+    EXPECT_EQ(GetRasterRoutine(id) != nullptr, own || shadedLinesAndRemaps || spritesAndColumns) << i;
   }
   EXPECT_EQ(GetDrawRoutine(), &DrawQueuedBodies);
   SelectSceneDraw();

@@ -1,4 +1,5 @@
 #include "support/TestCity.h"
+#include "support/CityColumnsAndSprites.h"
 #include "support/CityFurniture.h"
 
 #include <algorithm>
@@ -152,17 +153,19 @@ bool TestCity::Build(const std::string& folder) {
                               kCellSize - s.inset, s));
     if (kind == kTower || kind == kHighTower) UseEdgeCorrectedWalls(bodies.back());
   }
+  FurnishBuildings(bodies);
   for (int32_t i = 0; i < kDynamicCount; ++i) {
     bodies.push_back(Building(static_cast<uint32_t>(100 + i), -20, -20, 20, 20, {20 + 4 * (i % 4), 0, 0}));
   }
   bodies.push_back(LampBody(200));
   bodies.push_back(ParkBody(201));
+  for (BodyDescription& body : StreetFurnitureBodies()) bodies.push_back(body);
   ResourceFileWriter resources;
   BitmapFileWriter bitmaps;
   const std::string bodyPath = folder + "/CITY.ZEF";
   const std::string bitmapPath = folder + "/CITY.BMP";
   if (!AddBodyGroup(resources, "CITY", bodies, mError) || !resources.Save(bodyPath) ||
-      !AddCityBitmaps(bitmaps) || !AddFurnitureBitmaps(bitmaps) || !bitmaps.Save(bitmapPath)) {
+      !AddCityBitmaps(bitmaps) || !AddFurnitureBitmaps(bitmaps) || !AddColumnAndSpriteBitmaps(bitmaps, WallPixels) || !bitmaps.Save(bitmapPath)) {
     if (mError.empty()) mError = "the city's files cannot be written";
     return false;
   }
@@ -198,8 +201,12 @@ void TestCity::LayOutCells() {
       DrawCell& cell = *Cell(row, column);
       cell.originX = static_cast<int16_t>(column * kCellSize);
       cell.originZ = static_cast<int16_t>(row * kCellSize);
-      if (AddFurniture(cell, row, column)) continue;
-      if (IsStreet(row, column)) continue;
+      const bool furnished = AddFurniture(cell, row, column);
+      if (IsStreet(row, column)) {
+        PlaceStreetFurniture(row, column, cell);
+        continue;
+      }
+      if (furnished) continue;
       if ((row * 13 + column * 5) % 23 == 0 && dynamic < kDynamicCount) {
         DrawObject& object = mObjects.emplace_back();
         object.body = mBodies->bodies[kKindCount + dynamic++];

@@ -16,7 +16,8 @@ struct VertexPool;
 // every fourth row and column a street, every other cell a block (5 faces) or a tower (8
 // faces) of one of several heights, textured walls of type 0 (edge-corrected type 5 on the
 // towers) and roofs of type 15, with lamps along the streets and parks on some blocks (see
-// CityFurniture.h). Some buildings
+// CityFurniture.h), and the trees, street lamps, column walls and fences of
+// CityColumnsAndSprites.h. Some buildings
 // are dynamic objects with matrices of their own; far cells draw low-detail substitutes
 // and leave the kiosks out. The bodies are written to engine files in the folder and
 // loaded from there.
@@ -52,6 +53,8 @@ private:
   void LayOutCells();
   // Puts the cell's furniture (CityFurniture.h) on it; false when it has none.
   bool AddFurniture(DrawCell& cell, int32_t row, int32_t column);
+  // Trees and lamps along the streets that run away from the camera (CityColumnsAndSprites.h).
+  void PlaceStreetFurniture(int32_t row, int32_t column, DrawCell& cell);
 
   bool mReady = false;
   std::string mError;

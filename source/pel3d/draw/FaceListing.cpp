@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "pel3d/bodies/ScreenVertex.h"
+#include "pel3d/draw/PolygonDispatch.h"
 #include "pel3d/draw/PolygonList.h"
 #include "pel3d/draw/ScreenClip.h"
+#include "pel3d/draw/WallClip.h"
 
 namespace {
 
@@ -39,10 +41,14 @@ void AddFaceToPolygonList(Face& face, VertexOutput& out) {
     return;
   }
   Fixedpoint depth = GreatestDepth(face.firstScreenVertex, face.screenVertexCount);
+  const bool meanDepth = (face.flags & kFaceMeanDepth) && &list == &gSortedList;
+  // The key the dispatch will see if the face keeps its corners, which decides its routine.
+  const Fixedpoint unclippedKey = meanDepth ? MeanDepth(face.firstScreenVertex, face.screenVertexCount) : depth;
+  const RasterId routine = ChooseSceneRoutine(face, unclippedKey).id;
   const ScreenClipMode mode{IsLineFace(face), (face.flags & kFaceLinearClip) != 0};
-  face.screenVertexCount = ClipToScreen(face.firstScreenVertex, face.screenVertexCount, mode, out);
+  face.screenVertexCount = ClipToScreenUnlessWall(face.firstScreenVertex, face.screenVertexCount, routine, mode, out);
   if (face.screenVertexCount == 0) return;
-  if ((face.flags & kFaceMeanDepth) && &list == &gSortedList) {
+  if (meanDepth) {
     if (face.screenVertexCount <= 2) {
       face.screenVertexCount = 0;
       return;

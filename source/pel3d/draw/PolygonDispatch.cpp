@@ -33,23 +33,35 @@ void UseColour(DrawBlock& block, const Face& face) {
 
 }  // namespace
 
+SceneRoutine ChooseSceneRoutine(const Face& face, Fixedpoint depth) {
+  if (face.type < 0 || face.type >= kSceneFaceTypes) return {};
+  const DrawSettings& settings = gDrawSettings;
+  int32_t type = face.type;
+  const bool special = IsSpecial(face);
+  bool colour = !special && !settings.objectTextures;
+  if (!special && depth >= settings.flatThreshold) {
+    type = kFlatFaceType;
+    colour = true;
+  }
+  const int32_t index = type + (settings.objectTextures ? 0 : kUntexturedOffset);
+  const int32_t band = DepthBand(depth, settings.fogThreshold);
+  return {kBandTables[static_cast<std::size_t>(band)][static_cast<std::size_t>(index)], colour};
+}
+
+RasterId BodyRoutineOf(const Face& face) {
+  if (face.type < 0 || face.type >= kBodyFaceTypes) return RasterId::kNone;
+  return kBodyTable[static_cast<std::size_t>(face.type)];
+}
+
 void DrawSceneEntry(const PolyEntry& entry) {
   if (entry.vertexCount <= 0 || !entry.face) return;
   const Face& face = *entry.face;
   if (face.type < 0 || face.type >= kSceneFaceTypes) return;
-  const DrawSettings& settings = gDrawSettings;
+  const SceneRoutine routine = ChooseSceneRoutine(face, entry.depth);
   DrawBlock block = TexturedBlock(entry, face);
-  int32_t type = face.type;
-  const bool special = IsSpecial(face);
-  if (!special && !settings.objectTextures) UseColour(block, face);
-  if (!special && entry.depth >= settings.flatThreshold) {
-    type = kFlatFaceType;
-    UseColour(block, face);
-  }
-  const int32_t index = type + (settings.objectTextures ? 0 : kUntexturedOffset);
-  const int32_t band = DepthBand(entry.depth, settings.fogThreshold);
+  if (routine.colour) UseColour(block, face);
   ++gDrawSettings.counters.polygons;
-  CallRasterRoutine(kBandTables[static_cast<std::size_t>(band)][static_cast<std::size_t>(index)], block);
+  CallRasterRoutine(routine.id, block);
 }
 
 void DrawSceneList(const PolygonList& list) {
@@ -64,5 +76,5 @@ void DrawBodyEntry(const PolyEntry& entry) {
   DrawBlock block = TexturedBlock(entry, face);
   block.vertexCount = face.screenVertexCount;
   block.vertices = face.firstScreenVertex;
-  CallRasterRoutine(kBodyTable[static_cast<std::size_t>(face.type)], block);
+  CallRasterRoutine(BodyRoutineOf(face), block);
 }

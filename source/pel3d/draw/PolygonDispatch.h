@@ -1,7 +1,23 @@
 #pragma once
 
+#include <cstdint>
+
+#include "pel3d/draw/RasterRoutines.h"
+#include "pel3d/math/FixedPoint.h"
+
+struct Face;
 struct PolyEntry;
 struct PolygonList;
+
+// The routine the scene draw gives a face at its depth key, and whether it is filled with
+// the face's colour rather than its texture.
+struct SceneRoutine {
+  RasterId id = RasterId::kNone;
+  bool colour = false;
+};
+SceneRoutine ChooseSceneRoutine(const Face& face, Fixedpoint depth);
+// The routine of a face in the body-queue draw; kNone outside types 0 to 31.
+RasterId BodyRoutineOf(const Face& face);
 
 // Draws one entry of the scene draw's lists with the routine its depth band, the object
 // texture option and its face type choose; faces beyond the flat threshold are filled flat

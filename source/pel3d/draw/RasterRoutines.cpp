@@ -9,6 +9,9 @@
 #include "pel3d/raster/GouraudFills.h"
 #include "pel3d/raster/LineFills.h"
 #include "pel3d/raster/RemapFills.h"
+#include "pel3d/raster/ColumnPolygon.h"
+#include "pel3d/raster/SpriteFills.h"
+#include "pel3d/raster/WallFills.h"
 
 namespace {
 
@@ -48,4 +51,9 @@ void BindEngineRasterisers() {
   BindRasterRoutine(RasterId::kDrawSolidLine, DrawSolidLine);
   BindRasterRoutine(RasterId::kDrawRemapLine, DrawRemapLine);
   BindRasterRoutine(RasterId::kPaletteRemap, FillPolygonRemap);
+  BindRasterRoutine(RasterId::kSprite, DrawSprite);
+  BindRasterRoutine(RasterId::kFarSprite, DrawSpriteFog);
+  BindRasterRoutine(RasterId::kWallColumnFirst, DrawWallColumns);
+  BindRasterRoutine(RasterId::kWallColumnSecond, DrawWallColumnsKeyed);
+  BindRasterRoutine(RasterId::kWallColumnThird, DrawColumnPolygon);
 }

@@ -83,16 +83,20 @@ uint32_t Outcode(const ScreenVertex& vertex, const ClipRect& clip) {
   return code;
 }
 
+PolygonOutcodes OutcodesOf(const ScreenVertex* vertices, int32_t count, const ClipRect& clip) {
+  PolygonOutcodes codes;
+  for (int32_t i = 0; i < count; ++i) {
+    const uint32_t code = Outcode(vertices[i], clip);
+    codes.all &= code;
+    codes.any |= code;
+  }
+  return codes;
+}
+
 int32_t ClipToScreen(ScreenVertex*& first, int32_t count, ScreenClipMode mode, VertexOutput& out) {
   if (count <= 0) return 0;
   const ClipRect& clip = gView.clip;
-  uint32_t all = ~0u;
-  uint32_t any = 0;
-  for (int32_t i = 0; i < count; ++i) {
-    const uint32_t code = Outcode(first[i], clip);
-    all &= code;
-    any |= code;
-  }
+  const auto [all, any] = OutcodesOf(first, count, clip);
   if (all != 0) return 0;
   if (any == 0) return count;
 

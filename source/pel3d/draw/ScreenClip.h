@@ -17,6 +17,13 @@ constexpr uint32_t kOutBottom = 8;  // y >= bottom
 
 uint32_t Outcode(const ScreenVertex& vertex, const ClipRect& clip);
 
+// The outcode bits every vertex of a polygon has, and those any vertex has.
+struct PolygonOutcodes {
+  uint32_t all = ~0u;
+  uint32_t any = 0;
+};
+PolygonOutcodes OutcodesOf(const ScreenVertex* vertices, int32_t count, const ClipRect& clip);
+
 struct ScreenClipMode {
   bool line = false;  // only the segment from the last vertex to the first
   bool linear = false;  // z, u and v without perspective correction

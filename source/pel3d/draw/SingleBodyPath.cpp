@@ -8,6 +8,8 @@
 #include "pel3d/draw/DepthClip.h"
 #include "pel3d/draw/FaceListing.h"
 #include "pel3d/draw/PointFace.h"
+#include "pel3d/draw/PolygonDispatch.h"
+#include "pel3d/draw/WallClip.h"
 #include "pel3d/draw/ScreenClip.h"
 #include "pel3d/math/View.h"
 
@@ -49,7 +51,8 @@ int64_t ScreenWinding(const ScreenVertex* vertices, int32_t count) {
 void ClipFaceToScreen(Face& face, VertexOutput& out) {
   if (face.screenVertexCount <= 0 || (face.flags & kFaceSprite)) return;
   const ScreenClipMode mode{false, (face.flags & kFaceLinearClip) != 0};
-  face.screenVertexCount = ClipToScreen(face.firstScreenVertex, face.screenVertexCount, mode, out);
+  face.screenVertexCount =
+      ClipToScreenUnlessWall(face.firstScreenVertex, face.screenVertexCount, BodyRoutineOf(face), mode, out);
 }
 
 void ClipAndProjectBodyFaces(Body& body) {
