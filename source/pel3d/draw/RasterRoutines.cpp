@@ -5,6 +5,8 @@
 #include "pel3d/raster/FlatFills.h"
 #include "pel3d/raster/FogFills.h"
 #include "pel3d/raster/TexturedFills.h"
+#include "pel3d/raster/TiledFills.h"
+#include "pel3d/raster/PerspectiveTiledFills.h"
 
 namespace {
 
@@ -38,4 +40,9 @@ void BindEngineRasterisers() {
   BindRasterRoutine(RasterId::kDrawTexturedPolygonKeyed, DrawTexturedPolygonKeyed);
   BindRasterRoutine(RasterId::kFillPolygonFlatFog, FillPolygonFlatFog);
   BindRasterRoutine(RasterId::kDrawTexturedPolygonFog, DrawTexturedPolygonFog);
+  BindRasterRoutine(RasterId::kFillPolygonTiled, FillPolygonTiled);
+  BindRasterRoutine(RasterId::kFillPolygonTiledFog, FillPolygonTiledFog);
+  BindRasterRoutine(RasterId::kFillPolygonTiledPerspective16, FillPolygonTiledPerspective16);
+  BindRasterRoutine(RasterId::kFillPolygonTiledPerspective32, FillPolygonTiledPerspective32);
 }
+

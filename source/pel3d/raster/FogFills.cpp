@@ -7,23 +7,12 @@
 
 namespace {
 
-// Writes a colour through the shade row of the current level, then steps the level.
-struct Fogged {
-  const uint8_t* shade;
-  SpanFog fog;
-
-  void operator()(uint8_t& pixel, uint8_t colour) {
-    pixel = shade[((fog.level >> 16) << 8) + colour];
-    fog.level += fog.step;
-  }
-};
-
 struct FlatFogSpan {
   const uint8_t* shade;
   uint8_t colour;
 
   void operator()(uint8_t* row, int32_t left, int32_t count, const ChainPoint& from, const ChainPoint& to) const {
-    Fogged write{shade, SpanFogLevels(from.level, to.level, count)};
+    FoggedWrite write{shade, SpanFogLevels(from.level, to.level, count)};
     uint8_t* out = row + left;
     for (int32_t i = 0; i < count; ++i) write(out[i], colour);
   }
@@ -34,7 +23,7 @@ struct TexturedFogSpan {
   const Bitmap& bitmap;
 
   void operator()(uint8_t* row, int32_t left, int32_t count, const ChainPoint& from, const ChainPoint& to) const {
-    Fogged write{shade, SpanFogLevels(from.level, to.level, count)};
+    FoggedWrite write{shade, SpanFogLevels(from.level, to.level, count)};
     DrawAffineSpan(SetUpAffineSpan(bitmap, from, to), bitmap.pixels, row + left, count, write);
   }
 };

@@ -27,6 +27,17 @@ struct SpanFog {
 // or a level of 0 that would fall, is held at 0.
 SpanFog SpanFogLevels(int32_t left, int32_t right, int32_t count);
 
+// Writes a colour through the shade row of the current level, then steps the level.
+struct FoggedWrite {
+  const uint8_t* shade;
+  SpanFog fog;
+
+  void operator()(uint8_t& pixel, uint8_t colour) {
+    pixel = shade[((fog.level >> 16) << 8) + colour];
+    fog.level += fog.step;
+  }
+};
+
 // The shade table of the draw settings, or null while it is unset or smaller than 32 rows
 // of 256: the fogged routines then draw nothing.
 const uint8_t* UsableShadeTable();

@@ -5,6 +5,7 @@
 #include "pel3d/math/View.h"
 #include "pel3d/math/ViewFrameBuffer.h"
 #include "pel3d/raster/FogLevel.h"
+#include "pel3d/raster/PerspectiveEdge.h"
 
 // Compile-time choices of a rasteriser's scan conversion.
 struct ScanRules {
@@ -15,6 +16,10 @@ struct ScanRules {
   bool texture = false;
   // Walk the fog level along the edges, without a sub-row correction.
   bool fog = false;
+  // Added to an edge's 16.16 height where the fog level's step divides by it.
+  int32_t fogHeightBonus = 0;
+  // Walk u, v and z along the edges perspective-correct, in place of the linear walk.
+  bool perspective = false;
 };
 
 // Where a chain stands on the current row: x (20.12) and, as the rules ask, u and v (16.16)
@@ -24,6 +29,7 @@ struct ChainPoint {
   int32_t u = 0;
   int32_t v = 0;
   int32_t level = 0;
+  int32_t z = 0;  // 16.16 depth, with the perspective rule
 };
 
 // Turns a clockwise screen polygon into horizontal spans: top and bottom vertex, a left
@@ -34,7 +40,7 @@ struct ChainPoint {
 // row, or that goes up (a non-convex polygon), is skipped.
 //
 // Span is called once per row as span(row, left column, count) with count > 0; row is the
-// first byte of the frame-buffer row. With texture or fog rules it is called as span(row,
+// first byte of the frame-buffer row. With texture, fog or perspective rules it is called as span(row,
 // left column, count, left chain, right chain).
 template <ScanRules kRules, class Span>
 class ScanConverter {
@@ -68,9 +74,10 @@ private:
     int32_t vSlope = 0;
     int32_t vCorrection = 0;
     int32_t levelStep = 0;
+    PerspectiveEdge perspective;
   };
 
-  static constexpr bool kWalksMore = kRules.texture || kRules.fog;
+  static constexpr bool kWalksMore = kRules.texture || kRules.fog || kRules.perspective;
 
   void CallSpan(Span& span, int32_t left, int32_t count) {
     if constexpr (kWalksMore) {
@@ -96,8 +103,18 @@ private:
     }
     if constexpr (kRules.fog) {
       edge.at.level = VertexFogLevel(a->z);
-      edge.levelStep = FogLevelStep(edge.at.level, VertexFogLevel(b->z), dy << 4);
+      edge.levelStep = FogLevelStep(edge.at.level, VertexFogLevel(b->z), (dy << 4) + kRules.fogHeightBonus);
     }
+    if constexpr (kRules.perspective) {
+      edge.perspective.SetUp(*a, *b, edge.rows);
+      TakePerspective(edge);
+    }
+  }
+
+  static void TakePerspective(Edge& edge) {
+    edge.at.u = edge.perspective.u;
+    edge.at.v = edge.perspective.v;
+    edge.at.z = edge.perspective.z;
   }
 
   void FindTopAndBottom() {
@@ -153,6 +170,10 @@ private:
       edge.vCorrection = 0;
     }
     if constexpr (kRules.fog) edge.at.level += edge.levelStep;
+    if constexpr (kRules.perspective) {
+      edge.perspective.Step();
+      TakePerspective(edge);
+    }
   }
 
   bool StepLeft() {
