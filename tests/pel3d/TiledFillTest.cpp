@@ -59,21 +59,16 @@ std::vector<ScreenVertex> Span(double x0, double x1, double u0, double u1, doubl
           {Px(x0), Px(1), Fix(zl), Fix(u0), Fix(v0)}};
 }
 
-class TiledFillTest : public DrawTest {
+class TiledFillTest : public FogDrawTest {
 protected:
   void SetUp() override {
-    DrawTest::SetUp();
+    FogDrawTest::SetUp();
     frame.Install();
     frame.Clear(kBackground);
-    // Shade row L maps colour c to L * 8 + c % 8: a pixel tells its fog level.
-    for (std::size_t i = 0; i < shade.size(); ++i) shade[i] = static_cast<uint8_t>(i / 256 * 8 + i % 8);
-    SetShadeTable(shade.data(), kShadeRows);
-    SetFogThreshold(Fix(100));
-    SetFogRange(Fix(64));
   }
   void TearDown() override {
     EXPECT_TRUE(frame.BorderUntouched());
-    DrawTest::TearDown();
+    FogDrawTest::TearDown();
   }
 
   static void Draw(std::vector<ScreenVertex> polygon, Fill fill, const TileRecord* tile) {
@@ -109,7 +104,6 @@ protected:
     return columns;
   }
 
-  std::vector<uint8_t> shade = std::vector<uint8_t>(kShadeRows * kShadeRowBytes);
   GuardedFrameBuffer frame{kWidth, kHeight, kPitch};
 };
 
