@@ -1,5 +1,6 @@
 // The whole draw of one frame of the textured, fogged test city, object textures on and off
-// (terrain textures off), into a 640 x 480 buffer from a fixed camera above the roofs,
+// (terrain textures off), and with terrain textures on too, into a 640 x 480 buffer from a
+// fixed camera above the roofs,
 // beside a reference that fills as many pixels with a plain affine textured span loop; and
 // each fill, the lines and a memset in ns per pixel.
 #include <benchmark/benchmark.h>
@@ -24,6 +25,8 @@
 #include "pel3d/raster/FlatFills.h"
 #include "pel3d/raster/FogFills.h"
 #include "pel3d/raster/FogLevel.h"
+#include "pel3d/raster/PerspectiveTiledFills.h"
+#include "pel3d/raster/TiledFills.h"
 #include "pel3d/raster/TexturedFills.h"
 #include "pel3d/raster/ScanConverter.h"
 #include "pel3d/raster/EdgeCorrectedFill.h"
@@ -91,7 +94,9 @@ int64_t PixelsDrawn(CityDriver& driver) {
   gCounted = 0;
   for (RasterId id : {RasterId::kFillPolygonFlat, RasterId::kFillPolygonFlatFog, RasterId::kDrawTexturedPolygon,
                       RasterId::kDrawTexturedPolygonFog, RasterId::kDrawTexturedPolygonEdgeCorrected,
-                      RasterId::kFillPolygonGouraud, RasterId::kFillPolygonGouraudFog, RasterId::kPaletteRemap}) {
+                      RasterId::kFillPolygonGouraud, RasterId::kFillPolygonGouraudFog, RasterId::kPaletteRemap,
+                      RasterId::kFillPolygonTiled, RasterId::kFillPolygonTiledFog,
+                      RasterId::kFillPolygonTiledPerspective16, RasterId::kFillPolygonTiledPerspective32}) {
     BindRasterRoutine(id, CountingFill);
   }
   BindRasterRoutine(RasterId::kSprite, CountingWrites<DrawSprite>);
@@ -129,6 +134,29 @@ BENCHMARK(BM_CityFrame)
     ->ArgsProduct({{13, 37, 61}, {0, 1}})
     ->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 
+// The frame with object and terrain textures on: the ground tiled, perspective-correct near
+// the camera.
+void BM_CityFrameTerrain(benchmark::State& state) {
+  TestCity& city = City();
+  if (!city.Ready()) {
+    state.SkipWithError(city.Error().c_str());
+    return;
+  }
+  CityDriver driver(city, static_cast<int32_t>(state.range(0)), false, true, true);
+  const int64_t pixels = PixelsDrawn(driver);
+  for (auto _ : state) {
+    driver.DrawFrame();
+    benchmark::DoNotOptimize(gFrame.data());
+  }
+  state.counters["ground"] = gDrawSettings.counters.groundPolygons;
+  state.counters["polygons"] = gDrawSettings.counters.polygons;
+  state.counters["pixels"] = static_cast<double>(pixels);
+}
+BENCHMARK(BM_CityFrameTerrain)
+    ->ArgName("depth")
+    ->Arg(13)->Arg(37)->Arg(61)
+    ->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+
 // The reference: the textured depth-61 frame's pixel count filled in spans of the view's width by a
 // plain affine textured span loop from a 64 x 64 texture.
 void BM_ReferenceSpans(benchmark::State& state) {
@@ -155,13 +183,17 @@ BENCHMARK(BM_ReferenceSpans)->Unit(benchmark::kMicrosecond)->Repetitions(5)->Rep
 
 // One fill of the whole view as two triangles, in ns per pixel: the texture stretched over
 // the view with v falling in one triangle and rising in the other, and the fog rising from
-// the threshold at the left to the view distance at the right.
+// the threshold at the left to the view distance at the right. The tiled fills repeat a tile
+// of 32 texels twice across it.
 template <void (*kFill)(const DrawBlock&)>
 void BM_Fill(benchmark::State& state) {
   TestCity& city = City();
   std::vector<uint8_t> pattern(64 * 64);
   for (std::size_t i = 0; i < pattern.size(); ++i) pattern[i] = static_cast<uint8_t>(i * 7);
   const Bitmap bitmap{64, 64, 0, pattern.data(), nullptr};
+  std::vector<uint8_t> tiled(256 * 256);
+  for (std::size_t i = 0; i < tiled.size(); ++i) tiled[i] = static_cast<uint8_t>(i * 7);
+  const TileRecord tile{0x1F1F, tiled.data()};
   SetShadeTable(city.ShadeTable(false), kShadeRows);
   SetFogThreshold(Fixedpoint{100} << 16);
   SetFogRange(Fixedpoint{64} << 16);
@@ -169,8 +201,8 @@ void BM_Fill(benchmark::State& state) {
   constexpr Fixedpoint kNear = Fixedpoint{100} << 16, kFar = Fixedpoint{164} << 16, kEnd = 63 << 16;
   ScreenVertex first[3] = {{0, 0, kNear, 0, kEnd}, {kRight, 0, kFar, kEnd, 0}, {kRight, kBottom, kFar, kEnd, kEnd}};
   ScreenVertex second[3] = {{0, 0, kNear, 0, 0}, {kRight, kBottom, kFar, kEnd, kEnd}, {0, kBottom, kNear, 0, kEnd}};
-  DrawBlock a{3, first, 42, &bitmap, nullptr, nullptr};
-  DrawBlock b{3, second, 42, &bitmap, nullptr, nullptr};
+  DrawBlock a{3, first, 42, &bitmap, &tile, nullptr};
+  DrawBlock b{3, second, 42, &bitmap, &tile, nullptr};
   for (auto _ : state) {
     kFill(a);
     kFill(b);
@@ -281,6 +313,11 @@ void BM_Wall(benchmark::State& state) {
       benchmark::Counter(pixels, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_Wall)->ArgNames({"right", "keyed"})->ArgsProduct({{398, 300, 100}, {0, 1}});
+
+BENCHMARK(BM_Fill<FillPolygonTiled>)->Name("BM_FillPolygonTiled");
+BENCHMARK(BM_Fill<FillPolygonTiledFog>)->Name("BM_FillPolygonTiledFog");
+BENCHMARK(BM_Fill<FillPolygonTiledPerspective16>)->Name("BM_FillPolygonTiledPerspective16");
+BENCHMARK(BM_Fill<FillPolygonTiledPerspective32>)->Name("BM_FillPolygonTiledPerspective32");
 
 void BM_Memset(benchmark::State& state) {
   for (auto _ : state) {

@@ -19,23 +19,26 @@
 #include "pel3d/draw/TerrainGrid.h"
 #include "pel3d/files/ResourceGroup.h"
 #include "pel3d/math/View.h"
-#include "platform/ByteOrder.h"
+#include "enginefiles/BitmapFileWriter.h"
+#include "pel3d/files/Bitmap.h"
+#include "pel3d/files/BitmapTable.h"
+#include "pel3d/files/TiledTexture.h"
 #include "support/GuardedFrameBuffer.h"
 
 namespace {
 
 constexpr Fixedpoint kOne = 65536;
+const TileRecord* gGroundTile = nullptr;
 
-// A bitmap file of one 64 x 64 bitmap, enough for the pattern fill.
+// A bitmap file of a 64 x 64 bitmap, enough for the pattern fill, and a 256 x 256 one that
+// becomes a tile set of 32-texel tiles (texture id 1:t).
 std::vector<uint8_t> PatternBitmap() {
-  constexpr uint32_t kSide = 64;
-  std::vector<uint8_t> bytes(12 + 12 + 4 * kSide + kSide * kSide, 9);
-  platform::WriteLE32(&bytes[0], 1);
-  platform::WriteLE32(&bytes[12], kSide);
-  platform::WriteLE32(&bytes[16], kSide);
-  platform::WriteLE32(&bytes[20], 0);
-  for (uint32_t row = 0; row < kSide; ++row) platform::WriteLE32(&bytes[24 + 4 * row], row * kSide);
-  return bytes;
+  BitmapFileWriter writer;
+  writer.AddBitmap(64, 64, std::vector<uint8_t>(64 * 64, 9));
+  std::vector<uint8_t> tiled(256 * 256);
+  for (std::size_t i = 0; i < tiled.size(); ++i) tiled[i] = static_cast<uint8_t>(i % 251);
+  writer.AddBitmap(256, 256, tiled);
+  return writer.Build();
 }
 
 GuardedFrameBuffer& Frame() {
@@ -72,7 +75,6 @@ void SetUpView() {
   SetShadeTable(ShadeTable(), 32);
   SetTranslucencyTable(ShadeTable(), 32);
   SetRemapTables(ShadeTable(), 32);
-  SetTerrainTextures(0);
   GridInit(13);
 }
 
@@ -103,6 +105,7 @@ void DrawSceneOf(ResourceGroup* group) {
   DrawCell near{0, 0, 0, 0, 1, count ? statics.data() : nullptr, nullptr, nullptr};
   DrawCell far{kCellFar, 0, 0, 64, 1, count ? statics.data() : nullptr, count ? objects.data() : nullptr, nullptr};
   GroundTriangle* pair = gGrid.cellTriangles[6 * kGridMaxCells + 6];
+  pair[0].tile = pair[1].tile = gGroundTile;
   gGrid.cellList[0] = &far;
   gGrid.cellList[1] = &near;
   for (int i = 0; i < 4; ++i) gGrid.groundList[i] = pair + (i & 1);
@@ -134,6 +137,7 @@ void DrawGroup(ResourceGroup* group, ResourceGroup* bitmaps) {
     // Textured faces from the first two cameras; the last draws untextured with no far clip, so
     // its fog levels pass the view distance.
     SetObjectTextures(camera < 2);
+    SetTerrainTextures(camera < 2);
     SetFarClip(camera < 2 ? 2000 * kOne : 0);
     DrawQueuedBodies();
     CheckFrame();
@@ -153,6 +157,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const std::vector<uint8_t> bitmapBytes = PatternBitmap();
   ResourceGroup* bitmaps =
       LoadResourceGroup(WriteFuzzFile("FUZZ.BMP", bitmapBytes.data(), bitmapBytes.size()), kGroupBitmaps);
+  if (bitmaps) SetupTiledTexture(bitmaps, 0x1F1F, 1, nullptr);
+  gGroundTile = GetTileRecord(bitmaps, MakeTileId(1, 9));
   DrawGroup(LoadResourceGroup(WriteFuzzFile("FUZZ.ZEF", data, size), kGroupBodies, "OBJECTS"), bitmaps);
   CleanEngine();
   return 0;

@@ -14,6 +14,7 @@
 #include "pel3d/draw/DrawSettings.h"
 #include "pel3d/draw/PolygonList.h"
 #include "pel3d/math/View.h"
+#include "pel3d/raster/FogLevel.h"
 
 constexpr Fixedpoint Fix(double value) { return static_cast<Fixedpoint>(value * 65536.0); }
 // 20.12 screen coordinates of whole pixels.
@@ -87,6 +88,21 @@ protected:
   std::vector<std::unique_ptr<BodyBuilder>> bodies;
   std::vector<VertexPool*> pools;
   std::deque<Plane> planes;
+};
+
+// Fog from depth 100.0 over a range of 64.0, through a shade table whose row L maps colour
+// c to L * 8 + c % 8: a pixel tells its fog level and its colour.
+class FogDrawTest : public DrawTest {
+protected:
+  void SetUp() override {
+    DrawTest::SetUp();
+    for (std::size_t i = 0; i < shade.size(); ++i) shade[i] = static_cast<uint8_t>(i / 256 * 8 + i % 8);
+    SetShadeTable(shade.data(), kShadeRows);
+    SetFogThreshold(Fix(100));
+    SetFogRange(Fix(64));
+  }
+
+  std::vector<uint8_t> shade = std::vector<uint8_t>(kShadeRows * kShadeRowBytes);
 };
 
 inline std::vector<Fixedpoint> DepthsOf(const Face& face) {

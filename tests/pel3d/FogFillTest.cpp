@@ -79,21 +79,16 @@ INSTANTIATE_TEST_SUITE_P(
                       SpanLevelCase{"OnePixel", Fix(7.5), Fix(30), 1, {7}}),
     CaseName<SpanLevelCase>);
 
-// Shade row L maps colour c to L * 8 + c % 8: a pixel tells its level and its colour.
-class FogFillTest : public DrawTest {
+class FogFillTest : public FogDrawTest {
 protected:
   void SetUp() override {
-    DrawTest::SetUp();
+    FogDrawTest::SetUp();
     frame.Install();
     frame.Clear(kBackground);
-    for (std::size_t i = 0; i < shade.size(); ++i) shade[i] = static_cast<uint8_t>(i / 256 * 8 + i % 8);
-    SetShadeTable(shade.data(), kShadeRows);
-    SetFogThreshold(Fix(100));
-    SetFogRange(Fix(64));
   }
   void TearDown() override {
     EXPECT_TRUE(frame.BorderUntouched());
-    DrawTest::TearDown();
+    FogDrawTest::TearDown();
   }
 
   void Draw(std::vector<ScreenVertex> polygon, void (*fill)(const DrawBlock&), uint32_t word = 3) {
@@ -107,7 +102,6 @@ protected:
             {Px(x0), Px(rows), left, 0, Fix(3)}};
   }
 
-  std::vector<uint8_t> shade = std::vector<uint8_t>(kShadeRows * kShadeRowBytes);
   std::vector<uint8_t> texels{0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7};
   Bitmap texture{4, 4, 0, texels.data(), nullptr};
   GuardedFrameBuffer frame{kWidth, kHeight, kPitch};

@@ -189,7 +189,8 @@ TEST(DispatchTables, EngineBindsItsFillsAndLeavesTheRestUnbound) {
     const auto id = static_cast<RasterId>(i);
     const bool own = id == kFillPolygonFlat || id == kFillPolygonFirstPixel || id == kFillPolygonPattern ||
                      id == kDrawTexturedPolygon || id == kDrawTexturedPolygonKeyed || id == kFillPolygonFlatFog ||
-                     id == kDrawTexturedPolygonFog;
+                     id == kDrawTexturedPolygonFog || id == kFillPolygonTiled || id == kFillPolygonTiledFog ||
+                     id == kFillPolygonTiledPerspective16 || id == kFillPolygonTiledPerspective32;
     const bool shadedLinesAndRemaps = id == kDrawTexturedPolygonEdgeCorrected || id == kFillPolygonGouraud ||
                                       id == kFillPolygonGouraudFog || id == kDrawSolidLine ||
                                       id == kDrawRemapLine || id == kPaletteRemap;

@@ -32,8 +32,8 @@ protected:
   }
   void TearDown() override { EXPECT_TRUE(frame.BorderUntouched()); }
 
-  void Draw(int32_t depth, bool night) {
-    CityDriver driver(city, depth, night);
+  void Draw(int32_t depth, bool night, bool terrainTextures = false) {
+    CityDriver driver(city, depth, night, true, terrainTextures);
     frame.Clear(static_cast<uint8_t>(GetClearColour()));
     driver.DrawFrame();
   }
@@ -61,6 +61,21 @@ INSTANTIATE_TEST_SUITE_P(Frames, CityGoldenTest,
                          ::testing::Values(CityCase{"Depth13Day", 13, false}, CityCase{"Depth13Night", 13, true},
                                            CityCase{"Depth37Day", 37, false},
                                            CityCase{"Depth37Night", 37, true}),
+                         CaseName<CityCase>);
+
+// The tiled ground: perspective-correct near the camera, affine in the middle, fogged far.
+class CityTerrainGoldenTest : public CityDrawTest, public ::testing::WithParamInterface<CityCase> {};
+
+TEST_P(CityTerrainGoldenTest, MatchesItsImage) {
+  Draw(GetParam().depth, GetParam().night, true);
+  EXPECT_GT(gDrawSettings.counters.groundPolygons, 0);
+  EXPECT_TRUE(MatchesGoldenImage(FrameView{frame.ViewPixels(), 560, 400, 640}, GamePalette(),
+                                 "engine-city-terrain-" + GetParam().name));
+}
+
+INSTANTIATE_TEST_SUITE_P(Frames, CityTerrainGoldenTest,
+                         ::testing::Values(CityCase{"Depth13Day", 13, false}, CityCase{"Depth13Night", 13, true},
+                                           CityCase{"Depth37Day", 37, false}, CityCase{"Depth37Night", 37, true}),
                          CaseName<CityCase>);
 
 std::vector<const Face*> gDrawnFaces;

@@ -23,6 +23,7 @@
 #include "pel3d/files/ResourceGroup.h"
 #include "pel3d/files/ResourceGroupLoader.h"
 #include "pel3d/math/View.h"
+#include "support/TestCityGround.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ constexpr uint32_t kRoofColour = 72;
 constexpr uint8_t kStreetColour = 20;
 constexpr uint8_t kBlockColour = 100;
 constexpr int32_t kDynamicCount = 16;
+constexpr int32_t kTiledCount = 4;
 // Bitmaps of the city's group: the roof pattern, the day shade table, the wall textures,
 // then the night shade table at the index the world's bitmap group gives it.
 constexpr uint32_t kFirstWallTexture = 2;
@@ -42,7 +44,7 @@ constexpr uint32_t kTextureSide = 64;
 enum Kind { kLowBlock, kHighBlock, kTower, kHighTower, kKiosk, kTowerFar, kHighTowerFar, kKindCount };
 
 // The furniture's bodies follow the dynamic ones.
-constexpr int32_t kLampBody = kKindCount + kDynamicCount;
+constexpr int32_t kLampBody = kKindCount + kDynamicCount + kTiledCount;
 constexpr int32_t kParkBody = kLampBody + 1;
 
 struct Shape {
@@ -125,10 +127,13 @@ bool AddCityBitmaps(BitmapFileWriter& bitmaps) {
   for (uint32_t i = 0; i < kWallTextureCount; ++i) {
     if (!bitmaps.AddBitmap(kTextureSide, kTextureSide, WallPixels(i))) return false;
   }
-  return bitmaps.AddBitmap(kShadeTableWidth, kShadeTableRows, MakeShadeTable(GamePalette(), kNightFogColour));
+  return bitmaps.AddBitmap(kShadeTableWidth, kShadeTableRows, MakeShadeTable(GamePalette(), kNightFogColour)) &&
+         AddCityTiledBitmaps(bitmaps);
 }
 
 bool IsStreet(int32_t row, int32_t column) { return row % 4 == 0 || column % 4 == 0; }
+
+bool IsTiledBlock(int32_t row, int32_t column) { return (row * 5 + column * 3) % 9 == 0; }
 
 Kind KindOf(int32_t row, int32_t column) {
   const uint32_t hash = static_cast<uint32_t>(row * 7919 + column * 104729) * 2654435761u;
@@ -157,6 +162,11 @@ bool TestCity::Build(const std::string& folder) {
   for (int32_t i = 0; i < kDynamicCount; ++i) {
     bodies.push_back(Building(static_cast<uint32_t>(100 + i), -20, -20, 20, 20, {20 + 4 * (i % 4), 0, 0}));
   }
+  for (int32_t i = 0; i < kTiledCount; ++i) {
+    BodyDescription& body = bodies.emplace_back(
+        Building(static_cast<uint32_t>(210 + i), 10, 10, kCellSize - 10, kCellSize - 10, {36 + 10 * i, 0, 10}));
+    MakeTiledBuilding(body, static_cast<uint32_t>(i), kFirstWallTexture + static_cast<uint32_t>(i));
+  }
   bodies.push_back(LampBody(200));
   bodies.push_back(ParkBody(201));
   for (BodyDescription& body : StreetFurnitureBodies()) bodies.push_back(body);
@@ -164,14 +174,16 @@ bool TestCity::Build(const std::string& folder) {
   BitmapFileWriter bitmaps;
   const std::string bodyPath = folder + "/CITY.ZEF";
   const std::string bitmapPath = folder + "/CITY.BMP";
+  const std::string parkPath = folder + "/PARK.BMP";
   if (!AddBodyGroup(resources, "CITY", bodies, mError) || !resources.Save(bodyPath) ||
-      !AddCityBitmaps(bitmaps) || !AddFurnitureBitmaps(bitmaps) || !AddColumnAndSpriteBitmaps(bitmaps, WallPixels) || !bitmaps.Save(bitmapPath)) {
+      !AddCityBitmaps(bitmaps) || !AddFurnitureBitmaps(bitmaps) ||
+      !AddColumnAndSpriteBitmaps(bitmaps, WallPixels) || !bitmaps.Save(bitmapPath) || !WriteParkTexture(parkPath)) {
     if (mError.empty()) mError = "the city's files cannot be written";
     return false;
   }
   mBitmaps = LoadResourceGroup(bitmapPath, kGroupBitmaps);
   mBodies = LoadResourceGroup(bodyPath, kGroupBodies, "CITY");
-  if (!mBitmaps || !mBodies || !ScaleBodyTexCoords(mBodies, mBitmaps)) {
+  if (!mBitmaps || !mBodies || !SetUpCityTiles(mBitmaps, parkPath) || !ScaleBodyTexCoords(mBodies, mBitmaps)) {
     mError = "the city's files do not load";
     return false;
   }
@@ -184,7 +196,7 @@ bool TestCity::Build(const std::string& folder) {
   for (int32_t i = 0; i < mBodies->count; ++i) {
     Body* body = mBodies->bodies[i];
     AttachVertexPool(body, mPool);
-    if (i >= kKindCount && i < kLampBody) body->flags |= kBodyOwnMatrix | kBodyVerticalLight;
+    if (i >= kKindCount && i < kKindCount + kDynamicCount) body->flags |= kBodyOwnMatrix | kBodyVerticalLight;
   }
   mBodies->bodies[kTower]->userData = mBodies->bodies[kTowerFar];
   mBodies->bodies[kHighTower]->userData = mBodies->bodies[kHighTowerFar];
@@ -217,7 +229,8 @@ void TestCity::LayOutCells() {
         continue;
       }
       StaticEntry& entry = mStatics.emplace_back();
-      entry.body = mBodies->bodies[KindOf(row, column)];
+      const int32_t tiled = kKindCount + kDynamicCount + (row + column) % kTiledCount;
+      entry.body = mBodies->bodies[IsTiledBlock(row, column) ? tiled : KindOf(row, column)];
       cell.staticObjects = &entry;
     }
   }
@@ -239,6 +252,15 @@ DrawCell* TestCity::Cell(int32_t row, int32_t column) {
 
 uint8_t TestCity::GroundColour(int32_t row, int32_t column) const {
   return IsStreet(row, column) ? kStreetColour : kBlockColour;
+}
+
+const TileRecord* TestCity::GroundTile(int32_t row, int32_t column) const {
+  const auto variant = static_cast<uint32_t>(row * 3 + column);
+  if (row % 4 == 0 && column % 4 == 0) return CityGroundTile(mBitmaps, GroundKind::kCrossing, variant);
+  if (row % 4 == 0) return CityGroundTile(mBitmaps, GroundKind::kStreetAlongX, variant);
+  if (column % 4 == 0) return CityGroundTile(mBitmaps, GroundKind::kStreetAlongZ, variant);
+  const bool park = !IsTiledBlock(row, column) && KindOf(row, column) == kKiosk;
+  return CityGroundTile(mBitmaps, park ? GroundKind::kPark : GroundKind::kPaving, variant);
 }
 
 void TestCity::PlaceDynamicObjects() {
@@ -269,7 +291,7 @@ const uint8_t* TestCity::ShadeTable(bool night) const {
   return bitmap ? bitmap->pixels : nullptr;
 }
 
-CityDriver::CityDriver(TestCity& city, int32_t viewDepth, bool night, bool objectTextures)
+CityDriver::CityDriver(TestCity& city, int32_t viewDepth, bool night, bool objectTextures, bool terrainTextures)
     : mCity(city), mDepth(viewDepth) {
   GridInit(viewDepth);
   const Fixedpoint distance = Units(32 * (viewDepth - 1));
@@ -284,7 +306,7 @@ CityDriver::CityDriver(TestCity& city, int32_t viewDepth, bool night, bool objec
   const uint8_t* remapBlock = RemapTablesOf(mCity.Bitmaps(), remapTables);
   SetRemapTables(remapBlock, remapTables);
   SetObjectTextures(objectTextures ? 1 : 0);
-  SetTerrainTextures(0);
+  SetTerrainTextures(terrainTextures ? 1 : 0);
   const LightLevels& light = night ? kNightLight : kDayLight;
   SetLight(light.ambient, light.first, light.second, light.vertical);
   mCity.LightBodies();
@@ -313,6 +335,7 @@ void CityDriver::PrepareFrame() {
       const uint8_t colour = cell ? mCity.GroundColour(cityRow, cityColumn) : 0;
       pair[0].word = colour;
       pair[1].word = colour + 1u;
+      pair[0].tile = pair[1].tile = mCity.GroundTile(cityRow, cityColumn);
       gGrid.cellList[gGrid.cellCount++] = cell;
       gGrid.groundList[gGrid.groundCount++] = pair;
       gGrid.groundList[gGrid.groundCount++] = pair + 1;

@@ -10,14 +10,15 @@
 
 struct Body;
 struct ResourceGroup;
+struct TileRecord;
 struct VertexPool;
 
 // A city of generated bodies for drawing tests and benchmarks: 80 x 80 cells of 64 units,
 // every fourth row and column a street, every other cell a block (5 faces) or a tower (8
 // faces) of one of several heights, textured walls of type 0 (edge-corrected type 5 on the
-// towers) and roofs of type 15, with lamps along the streets and parks on some blocks (see
-// CityFurniture.h), and the trees, street lamps, column walls and fences of
-// CityColumnsAndSprites.h. Some buildings
+// towers) and roofs of type 15, or a block with tiled walls and roof (types 13, 16, 17 and
+// 18); lamps along the streets and parks on some blocks (CityFurniture.h), and the trees,
+// street lamps, column walls and fences of CityColumnsAndSprites.h. Some buildings
 // are dynamic objects with matrices of their own; far cells draw low-detail substitutes
 // and leave the kiosks out. The bodies are written to engine files in the folder and
 // loaded from there.
@@ -38,6 +39,8 @@ public:
   DrawCell* Cell(int32_t row, int32_t column);
   // The ground colour of a cell: street or block.
   uint8_t GroundColour(int32_t row, int32_t column) const;
+  // The ground texture's tile of a cell: a street's, a block's paving or a park's grass.
+  const TileRecord* GroundTile(int32_t row, int32_t column) const;
   // Places the dynamic objects' bodies for the current camera.
   void PlaceDynamicObjects();
   const ResourceGroup* Bitmaps() const { return mBitmaps; }
@@ -70,10 +73,12 @@ private:
 // cells ahead of it far to near with their ground colours and countdowns, and sets what
 // the view distance sets (far clip, fog and flat thresholds, fog range, the day or night
 // shade table, the translucency table, the sky colour) and the day or night light, and
-// what the object sets' preparation sets (the remap-table block). Terrain textures are off.
+// what the object sets' preparation sets (the remap-table block). The ground triangles
+// carry their cells' tile records; terrain textures are off unless asked for.
 class CityDriver {
 public:
-  CityDriver(TestCity& city, int32_t viewDepth, bool night, bool objectTextures = true);
+  CityDriver(TestCity& city, int32_t viewDepth, bool night, bool objectTextures = true,
+             bool terrainTextures = false);
   // Sets up the lists of one frame; GridViewSetup and DrawView follow.
   void PrepareFrame();
   // PrepareFrame, GridViewSetup and DrawView.

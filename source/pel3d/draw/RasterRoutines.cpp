@@ -12,6 +12,8 @@
 #include "pel3d/raster/ColumnPolygon.h"
 #include "pel3d/raster/SpriteFills.h"
 #include "pel3d/raster/WallFills.h"
+#include "pel3d/raster/TiledFills.h"
+#include "pel3d/raster/PerspectiveTiledFills.h"
 
 namespace {
 
@@ -56,4 +58,9 @@ void BindEngineRasterisers() {
   BindRasterRoutine(RasterId::kWallColumnFirst, DrawWallColumns);
   BindRasterRoutine(RasterId::kWallColumnSecond, DrawWallColumnsKeyed);
   BindRasterRoutine(RasterId::kWallColumnThird, DrawColumnPolygon);
+  BindRasterRoutine(RasterId::kFillPolygonTiled, FillPolygonTiled);
+  BindRasterRoutine(RasterId::kFillPolygonTiledFog, FillPolygonTiledFog);
+  BindRasterRoutine(RasterId::kFillPolygonTiledPerspective16, FillPolygonTiledPerspective16);
+  BindRasterRoutine(RasterId::kFillPolygonTiledPerspective32, FillPolygonTiledPerspective32);
 }
+

@@ -6,6 +6,7 @@
 #include "pel3d/math/ViewFrameBuffer.h"
 #include "pel3d/math/Wrap32.h"
 #include "pel3d/raster/FogLevel.h"
+#include "pel3d/raster/PerspectiveDepthEdge.h"
 #include "pel3d/raster/PerspectiveEdge.h"
 
 // Compile-time choices of a rasteriser's scan conversion.
@@ -23,6 +24,10 @@ struct ScanRules {
   bool perspectiveEdges = false;
   // Leave out a row whose left x has become negative (for fills that do not clamp it).
   bool dropNegativeLeft = false;
+  // Added to an edge's 16.16 height where the fog level's step divides by it.
+  int32_t fogHeightBonus = 0;
+  // Walk u, v and z along the edges perspective-correct, in place of the linear walk.
+  bool perspective = false;
 };
 
 // Where a chain stands on the current row: x (20.12) and, as the rules ask, u and v (16.16),
@@ -33,6 +38,7 @@ struct ChainPoint {
   int32_t v = 0;
   int32_t level = 0;
   int32_t colour = 0;
+  int32_t z = 0;  // 16.16 depth, with the perspective rule
 };
 
 // Turns a clockwise screen polygon into horizontal spans: top and bottom vertex, a left
@@ -80,9 +86,11 @@ private:
     int32_t levelStep = 0;
     int32_t colourStep = 0;
     PerspectiveEdge perspective;
+    PerspectiveDepthEdge perspectiveDepth;
   };
 
-  static constexpr bool kWalksMore = kRules.texture || kRules.fog || kRules.colour || kRules.perspectiveEdges;
+  static constexpr bool kWalksMore =
+      kRules.texture || kRules.fog || kRules.colour || kRules.perspectiveEdges || kRules.perspective;
 
   void CallSpan(Span& span, int32_t left, int32_t count) {
     if constexpr (kWalksMore) {
@@ -108,13 +116,23 @@ private:
     }
     if constexpr (kRules.fog) {
       edge.at.level = VertexFogLevel(a->z);
-      edge.levelStep = FogLevelStep(edge.at.level, VertexFogLevel(b->z), dy << 4);
+      edge.levelStep = FogLevelStep(edge.at.level, VertexFogLevel(b->z), (dy << 4) + kRules.fogHeightBonus);
     }
     if constexpr (kRules.colour) {
       edge.at.colour = a->u;
       edge.colourStep = FogLevelStep(a->u, b->u, dy << 4);
     }
     if constexpr (kRules.perspectiveEdges) edge.perspective.SetUp(*a, *b, rows, edge.at);
+    if constexpr (kRules.perspective) {
+      edge.perspectiveDepth.SetUp(*a, *b, edge.rows);
+      TakePerspectiveDepth(edge);
+    }
+  }
+
+  static void TakePerspectiveDepth(Edge& edge) {
+    edge.at.u = edge.perspectiveDepth.u;
+    edge.at.v = edge.perspectiveDepth.v;
+    edge.at.z = edge.perspectiveDepth.z;
   }
 
   void FindTopAndBottom() {
@@ -172,6 +190,10 @@ private:
     if constexpr (kRules.fog) edge.at.level += edge.levelStep;
     if constexpr (kRules.colour) edge.at.colour = wrap32::Add(edge.at.colour, edge.colourStep);
     if constexpr (kRules.perspectiveEdges) edge.perspective.Step(edge.at);
+    if constexpr (kRules.perspective) {
+      edge.perspectiveDepth.Step();
+      TakePerspectiveDepth(edge);
+    }
   }
 
   bool StepLeft() {
