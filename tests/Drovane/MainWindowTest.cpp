@@ -8,6 +8,7 @@
 #include "Drovane/RecordingCommander.h"
 #include "platform/Display.h"
 #include "platform/MessageQueue.h"
+#include "platform/NativeWindow.h"
 #include "platform/VirtualKeys.h"
 #include "platform/Window.h"
 
@@ -28,7 +29,12 @@ protected:
     window->SetComander(&commander);
   }
   void TearDown() override {
+    // Style switches enter and leave the desktop's full screen, which the window reports
+    // through events of its own; none may reach the next test.
+    std::vector<Message> pending;
+    PumpNativeEvents(pending);
     delete window;
+    PumpNativeEvents(pending);
     ReleaseCapture();
     ClearMessageQueue();
     gpApplication = nullptr;
