@@ -1,6 +1,7 @@
 #include "dataset/DataSetStep.h"
 
 #include "dataset/IntroStep.h"
+#include "dataset/ObjectSetSteps.h"
 #include "dataset/RadioSteps.h"
 #include "dataset/SoundFileSteps.h"
 #include "dataset/StringTableStep.h"
@@ -14,6 +15,7 @@ std::vector<DataSetStep> AllSteps() {
   };
   for (DataSetStep& sound : SoundFileSteps()) steps.push_back(std::move(sound));
   AddRadioSteps(steps);
+  AddObjectSetSteps(steps);
   return steps;
 }
 
