@@ -173,7 +173,7 @@ void PoliceStation(BodyShape& shape, uint32_t id) {
 void FireStation(BodyShape& shape, uint32_t id) {
   const Footprint f = Inside(id);
   const double height = 30;
-  TiledBlock(shape, f, 0, height, {kPublicFacades, kFireLook, face_type::kTiledPerspective32}, 7, kRoofGrey);
+  TiledBlock(shape, f, 0, height, {kPublicFacades, kFireLook, face_type::kTiledPerspective32}, 7, 96 + 7);
   const double z = f.z0 - 0.5;
   for (int bay = 0; bay < 3; ++bay) {
     const double x = -60 + 42 * bay;
