@@ -3,6 +3,7 @@
 #include "dataset/ControlImageSteps.h"
 #include "dataset/IntroStep.h"
 #include "dataset/MoneyGaugeFont.h"
+#include "dataset/ObjectSetSteps.h"
 #include "dataset/RadioSteps.h"
 #include "dataset/SoundFileSteps.h"
 #include "dataset/StringTableStep.h"
@@ -19,6 +20,7 @@ std::vector<DataSetStep> AllSteps() {
   for (DataSetStep& sound : SoundFileSteps()) steps.push_back(std::move(sound));
   AddRadioSteps(steps);
   AddControlImageSteps(steps);
+  AddObjectSetSteps(steps);
   return steps;
 }
 

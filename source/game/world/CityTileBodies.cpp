@@ -19,11 +19,10 @@ constexpr int kBridgeEndBodies = 74;  // ids 93-96, then flipped
 constexpr int kRailSlopeBodies = 82;  // ids 46-49
 constexpr int kRailBridgeBodies = 86;  // ids 90-91, then flipped
 constexpr int kLotBodies = 90;  // sizes 2-4
-// Bodies 200-283: the catalogued buildings 112-255 in id order, the far bodies of the
+// Bodies 200-282: the catalogued buildings 112-255 in id order, the far bodies of the
 // offices and towers in id order, then plain buildings sharing 18 bodies.
 constexpr int kBuildingBodies = 200;
 constexpr int kPlainBodyCount = 18;
-constexpr int kLastCityBody = 283;
 
 bool IsPlainBuilding(uint32_t id) { return (id & 0xFF) >= 112 && LookUpTile(id).kind == TileKind::kBuilding; }
 bool HasFarBody(TileKind kind) { return kind == TileKind::kOffice || kind == TileKind::kTower; }
@@ -125,7 +124,7 @@ bool CoversGround(uint32_t tileId) {
 }
 
 bool IsCityBodyId(int bodyId) {
-  return (bodyId >= 0 && bodyId < kLotBodies + 3) || (bodyId >= kBuildingBodies && bodyId <= kLastCityBody);
+  return (bodyId >= 0 && bodyId < kLotBodies + 3) || (bodyId >= kBuildingBodies && bodyId < Buildings().plainFirst + kPlainBodyCount);
 }
 
 namespace {

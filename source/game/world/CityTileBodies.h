@@ -3,7 +3,7 @@
 
 // The bodies, static-object flags and ground tile of each tile id: the tile catalogue's
 // facts as the city start and the data set's body writer both need them. City bodies have
-// ids 0-99 and 200-283; -1 means none (a tile drawn by its ground alone).
+// ids 0-92 and 200-282; -1 means none (a tile drawn by its ground alone).
 
 constexpr int kNoBody = -1;
 

@@ -1,0 +1,87 @@
+#include "objectsets/EngineBitmaps.h"
+
+#include "enginefiles/BitmapFileWriter.h"
+#include "enginefiles/ShadeTable.h"
+#include "imagefiles/GamePalette.h"
+#include "objectsets/CityTextures.h"
+#include "objectsets/EffectTextures.h"
+#include "objectsets/FacadeTiles.h"
+#include "objectsets/ObjectSetIds.h"
+#include "platform/Process.h"
+
+namespace {
+
+constexpr uint8_t kGrass = 144 + 7;
+
+Canvas ShadeCanvas(uint8_t fogColour) {
+  Canvas canvas(kShadeTableWidth, kShadeTableRows);
+  canvas.pixels = MakeShadeTable(GamePalette(), fogColour);
+  return canvas;
+}
+
+// Remap rows that leave every colour as it is: the remap table's owner fills the slot.
+Canvas IdentityRemapRow() {
+  Canvas row(256, 1);
+  for (int32_t c = 0; c < 256; ++c) row.Set(c, 0, static_cast<uint8_t>(c));
+  return row;
+}
+
+bool IsFaceSlot(uint32_t slot) {
+  for (uint32_t face : kFaceBitmaps)
+    if (face == slot) return true;
+  return false;
+}
+
+uint32_t FaceVariant(uint32_t slot) {
+  for (uint32_t i = 0; i < kFaceBitmaps.size(); ++i)
+    if (kFaceBitmaps[i] == slot) return i;
+  return 0;
+}
+
+Canvas PaintSlot(uint32_t slot) {
+  switch (slot) {
+    case kDayShadeBitmap: return ShadeCanvas(kDayFogColour);
+    case kNightShadeBitmap: return ShadeCanvas(kNightFogColour);
+    case kResidentialFacades:
+    case kCommercialFacades:
+    case kIndustrialFacades:
+    case kPublicFacades: return PaintFacadeSet(slot);
+    case kHouseFrontBitmap: return PaintHouseFront();
+    case kSignBitmap: return PaintSigns();
+    case kHelipadBitmap: return PaintHelipadH();
+    case kFlameBitmap: return PaintFlame();
+    case kFireBoardBitmap: return PaintFireBoard();
+    case kFenceBitmap: return PaintFence();
+    case kGroundTiles: return Canvas(1, 1, kGrass);
+    case kRemapBitmap: return IdentityRemapRow();
+    default: break;
+  }
+  if (slot >= kFirstTreeBitmap && slot < kFirstTreeBitmap + kTreeKinds) return PaintTree(slot - kFirstTreeBitmap);
+  if (slot >= kFirstParticleBitmap && slot < kFirstParticleBitmap + kParticleKinds) {
+    return PaintParticle(slot - kFirstParticleBitmap);
+  }
+  if (IsFaceSlot(slot)) return PaintHead(FaceVariant(slot));
+  return Canvas(1, 1);  // a slot nothing names
+}
+
+}  // namespace
+
+bool AddEngineBitmaps(BitmapFileWriter& writer, std::string& error) {
+  for (uint32_t slot = 0; slot < EngineBitmapCount(); ++slot) {
+    const Canvas canvas = PaintSlot(slot);
+    if (!writer.AddBitmap(canvas.width, canvas.height, canvas.pixels)) {
+      error = "bitmap " + std::to_string(slot) + " is not " + std::to_string(canvas.width) + " x " +
+              std::to_string(canvas.height);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool WriteEngineBitmaps(const std::string& path, std::string& error) {
+  BitmapFileWriter writer;
+  if (!AddEngineBitmaps(writer, error)) return false;
+  if (writer.Save(platform::ToGamePath(path))) return true;
+  error = "cannot write the file";
+  return false;
+}
