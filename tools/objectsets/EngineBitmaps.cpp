@@ -1,6 +1,7 @@
 #include "objectsets/EngineBitmaps.h"
 
 #include "enginefiles/BitmapFileWriter.h"
+#include "enginefiles/RemapTable.h"
 #include "enginefiles/ShadeTable.h"
 #include "imagefiles/GamePalette.h"
 #include "objectsets/CityTextures.h"
@@ -20,10 +21,11 @@ Canvas ShadeCanvas(uint8_t fogColour) {
 }
 
 // Remap rows that leave every colour as it is: the remap table's owner fills the slot.
-Canvas IdentityRemapRow() {
-  Canvas row(256, 1);
-  for (int32_t c = 0; c < 256; ++c) row.Set(c, 0, static_cast<uint8_t>(c));
-  return row;
+// The remap lines' tables: rows 1 to 4 shades lighter within each colour's ramp.
+Canvas RemapRows() {
+  Canvas rows(kRemapTableWidth, kRemapBlockRows);
+  rows.pixels = MakeRemapBlock();
+  return rows;
 }
 
 bool IsFaceSlot(uint32_t slot) {
@@ -53,7 +55,7 @@ Canvas PaintSlot(uint32_t slot) {
     case kFireBoardBitmap: return PaintFireBoard();
     case kFenceBitmap: return PaintFence();
     case kGroundTiles: return Canvas(1, 1, kGrass);
-    case kRemapBitmap: return IdentityRemapRow();
+    case kRemapBitmap: return RemapRows();
     default: break;
   }
   if (slot >= kFirstTreeBitmap && slot < kFirstTreeBitmap + kTreeKinds) return PaintTree(slot - kFirstTreeBitmap);
