@@ -1,5 +1,6 @@
 #include "dataset/DataSetStep.h"
 
+#include "dataset/CitySteps.h"
 #include "dataset/IntroStep.h"
 #include "dataset/RadioSteps.h"
 #include "dataset/SoundFileSteps.h"
@@ -14,6 +15,7 @@ std::vector<DataSetStep> AllSteps() {
   };
   for (DataSetStep& sound : SoundFileSteps()) steps.push_back(std::move(sound));
   AddRadioSteps(steps);
+  AddCitySteps(steps);
   return steps;
 }
 
