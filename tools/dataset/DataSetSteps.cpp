@@ -1,5 +1,6 @@
 #include "dataset/DataSetStep.h"
 
+#include "dataset/CitySteps.h"
 #include "dataset/ControlImageSteps.h"
 #include "dataset/IntroStep.h"
 #include "dataset/MoneyGaugeFont.h"
@@ -21,6 +22,7 @@ std::vector<DataSetStep> AllSteps() {
   AddRadioSteps(steps);
   AddControlImageSteps(steps);
   AddObjectSetSteps(steps);
+  AddCitySteps(steps);
   return steps;
 }
 
