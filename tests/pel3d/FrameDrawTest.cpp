@@ -189,7 +189,9 @@ TEST(DispatchTables, EngineBindsItsFillsAndLeavesTheRestUnbound) {
     const auto id = static_cast<RasterId>(i);
     const bool own = id == kFillPolygonFlat || id == kFillPolygonFirstPixel || id == kFillPolygonPattern ||
                      id == kDrawTexturedPolygon || id == kDrawTexturedPolygonKeyed || id == kFillPolygonFlatFog ||
-                     id == kDrawTexturedPolygonFog;
+                     id == kDrawTexturedPolygonFog || id == kFillPolygonPerspective16 ||
+                     id == kFillPolygonPerspective32 || id == kFillPolygonPerspectiveBody ||
+                     id == kFillPolygonPerspectiveBodyTransparent;
     EXPECT_EQ(GetRasterRoutine(id) != nullptr, own) << i;
   }
   EXPECT_EQ(GetDrawRoutine(), &DrawQueuedBodies);

@@ -4,6 +4,7 @@
 
 #include "pel3d/raster/FlatFills.h"
 #include "pel3d/raster/FogFills.h"
+#include "pel3d/raster/PerspectiveFills.h"
 #include "pel3d/raster/TexturedFills.h"
 
 namespace {
@@ -38,4 +39,8 @@ void BindEngineRasterisers() {
   BindRasterRoutine(RasterId::kDrawTexturedPolygonKeyed, DrawTexturedPolygonKeyed);
   BindRasterRoutine(RasterId::kFillPolygonFlatFog, FillPolygonFlatFog);
   BindRasterRoutine(RasterId::kDrawTexturedPolygonFog, DrawTexturedPolygonFog);
+  BindRasterRoutine(RasterId::kFillPolygonPerspective16, FillPolygonPerspective16);
+  BindRasterRoutine(RasterId::kFillPolygonPerspective32, FillPolygonPerspective32);
+  BindRasterRoutine(RasterId::kFillPolygonPerspectiveBody, FillPolygonPerspectiveBody);
+  BindRasterRoutine(RasterId::kFillPolygonPerspectiveBodyTransparent, FillPolygonPerspectiveBodyTransparent);
 }

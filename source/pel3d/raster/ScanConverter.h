@@ -5,6 +5,7 @@
 #include "pel3d/math/View.h"
 #include "pel3d/math/ViewFrameBuffer.h"
 #include "pel3d/raster/FogLevel.h"
+#include "pel3d/raster/PerspectiveEdge.h"
 
 // Compile-time choices of a rasteriser's scan conversion.
 struct ScanRules {
@@ -15,15 +16,19 @@ struct ScanRules {
   bool texture = false;
   // Walk the fog level along the edges, without a sub-row correction.
   bool fog = false;
+  // Walk u, v and the depth z along the edges correct in perspective, at the top of every
+  // row after an edge's first.
+  bool perspective = false;
 };
 
 // Where a chain stands on the current row: x (20.12) and, as the rules ask, u and v (16.16)
-// and the fog level (16.16).
+// and the fog level (16.16), and the depth z (16.16).
 struct ChainPoint {
   int32_t x = 0;
   int32_t u = 0;
   int32_t v = 0;
   int32_t level = 0;
+  int32_t z = 0;
 };
 
 // Turns a clockwise screen polygon into horizontal spans: top and bottom vertex, a left
@@ -34,8 +39,8 @@ struct ChainPoint {
 // row, or that goes up (a non-convex polygon), is skipped.
 //
 // Span is called once per row as span(row, left column, count) with count > 0; row is the
-// first byte of the frame-buffer row. With texture or fog rules it is called as span(row,
-// left column, count, left chain, right chain).
+// first byte of the frame-buffer row. With texture, fog or perspective rules it is called
+// as span(row, left column, count, left chain, right chain).
 template <ScanRules kRules, class Span>
 class ScanConverter {
 public:
@@ -68,9 +73,10 @@ private:
     int32_t vSlope = 0;
     int32_t vCorrection = 0;
     int32_t levelStep = 0;
+    PerspectiveEdge perspective;
   };
 
-  static constexpr bool kWalksMore = kRules.texture || kRules.fog;
+  static constexpr bool kWalksMore = kRules.texture || kRules.fog || kRules.perspective;
 
   void CallSpan(Span& span, int32_t left, int32_t count) {
     if constexpr (kWalksMore) {
@@ -98,6 +104,7 @@ private:
       edge.at.level = VertexFogLevel(a->z);
       edge.levelStep = FogLevelStep(edge.at.level, VertexFogLevel(b->z), dy << 4);
     }
+    if constexpr (kRules.perspective) edge.perspective.SetUp(*a, *b, edge.rows, edge.at);
   }
 
   void FindTopAndBottom() {
@@ -153,6 +160,7 @@ private:
       edge.vCorrection = 0;
     }
     if constexpr (kRules.fog) edge.at.level += edge.levelStep;
+    if constexpr (kRules.perspective) edge.perspective.Step(edge.at);
   }
 
   bool StepLeft() {

@@ -1,6 +1,7 @@
 #include "pel3d/raster/TexturedPolygonSetUp.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "pel3d/draw/DrawBlock.h"
 #include "pel3d/files/Bitmap.h"
@@ -22,7 +23,7 @@ Fixedpoint Clamped(Fixedpoint value, uint32_t size) {
 
 }  // namespace
 
-TexturedPolygonSetUp::TexturedPolygonSetUp(const DrawBlock& block) {
+TexturedPolygonSetUp::TexturedPolygonSetUp(const DrawBlock& block, TextureAxes axes) {
   if (!Usable(block.bitmap) || !block.vertices || block.vertexCount <= 0) return;
   if (block.vertexCount > kClipBufferCapacity) return;
   mBitmap = block.bitmap;
@@ -30,6 +31,7 @@ TexturedPolygonSetUp::TexturedPolygonSetUp(const DrawBlock& block) {
   for (int32_t i = 0; i < mCount; ++i) {
     ScreenVertex& vertex = mVertices[static_cast<std::size_t>(i)];
     vertex = block.vertices[i];
+    if (axes == TextureAxes::kExchanged) std::swap(vertex.u, vertex.v);
     vertex.u = Clamped(vertex.u, mBitmap->width);
     vertex.v = Clamped(vertex.v, mBitmap->height);
   }
