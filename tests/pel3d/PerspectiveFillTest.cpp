@@ -233,6 +233,27 @@ TEST_F(PerspectiveFillTest, CoordinatesOutsideTheBitmapAreHeldToItsEdges) {
   }
 }
 
+// Near the bitmap's top the floored steps of a falling coordinate overshoot: a row falling
+// by 1/65536 over 16 pixels from 1/65536, or a column falling by 1/4096 from 1/4096, would
+// step before the first pixel. The 4 x 4 bitmap sits in a buffer of its own size (the
+// sanitizer run sees any read past it); such a fetch is capped at the last texel.
+TEST_F(PerspectiveFillTest, WalkNearTheTopNeverReadsBeforeTheBitmap) {
+  std::vector<uint8_t> pixels(16);
+  for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint8_t>(i + 1);
+  const Bitmap small{4, 4, 0, pixels.data(), nullptr};
+  constexpr double kRowStep = 1.0 / 65536, kColumnStep = 1.0 / 4096;
+  const struct {
+    std::vector<ScreenVertex> span;
+    int32_t firstCapped;
+  } cases[] = {{Span(0, 16, {2, kRowStep, 10}, {2, 0, 10}), 1}, {Span(0, 16, {kColumnStep, 0, 10}, {0, 0, 10}), 2}};
+  for (const auto& c : cases) {
+    frame.Clear(kBackground);
+    Draw(c.span, FillPolygonPerspective16, &small);
+    EXPECT_NE(frame.At(0, 0), 16);
+    for (int32_t x = c.firstCapped; x < 16; ++x) EXPECT_EQ(frame.At(x, 0), 16) << x;
+  }
+}
+
 // Depths of 0 and below, which no clipped polygon has, would divide by zero in the
 // perspective fraction; they draw the polygon's texels without a fault.
 TEST_F(PerspectiveFillTest, DepthsOfZeroAndBelowDrawInsideTheBitmap) {

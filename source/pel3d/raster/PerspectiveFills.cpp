@@ -1,5 +1,7 @@
 #include "pel3d/raster/PerspectiveFills.h"
 
+#include <algorithm>
+
 #include "pel3d/draw/DrawBlock.h"
 #include "pel3d/raster/PerspectiveSpan.h"
 #include "pel3d/raster/PerspectiveTexelWalk.h"
@@ -9,6 +11,8 @@
 namespace {
 
 constexpr ScanRules kPerspectiveRules{.perspective = true};
+// Below two rows a sub-span's walk may step before the bitmap's first pixel.
+constexpr Fixedpoint kTwoRows = 2 * kFixedOne;
 
 template <int32_t kLength, class Write>
 struct PerspectiveTexturedSpan {
@@ -22,7 +26,11 @@ struct PerspectiveTexturedSpan {
       const int64_t columnStep = Span::Step(sub.startU, sub.endU, sub) >> 4;
       const int64_t rowStep = Span::Step(sub.startV, sub.endV, sub);
       const PerspectiveTexelWalk walk = SetUpPerspectiveTexelWalk(bitmap, sub.startU, sub.startV, columnStep, rowStep);
-      WalkPerspectiveTexels(walk, bitmap, out + sub.offset, sub.pixels, write);
+      if (std::min(sub.startV, sub.endV) < kTwoRows) {
+        WalkPerspectiveTexels<true>(walk, bitmap, out + sub.offset, sub.pixels, write);
+      } else {
+        WalkPerspectiveTexels<false>(walk, bitmap, out + sub.offset, sub.pixels, write);
+      }
     });
   }
 };

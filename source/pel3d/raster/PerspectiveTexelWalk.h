@@ -21,18 +21,36 @@ struct PerspectiveTexelWalk {
 
 // The walk from the start column and row (16.16, inside the bitmap) with a column step
 // (20.12) and a row step (16.16) per pixel.
-PerspectiveTexelWalk SetUpPerspectiveTexelWalk(const Bitmap& bitmap, Fixedpoint column, Fixedpoint row,
-                                               int64_t columnStep, int64_t rowStep);
+inline PerspectiveTexelWalk SetUpPerspectiveTexelWalk(const Bitmap& bitmap, Fixedpoint column, Fixedpoint row,
+                                                      int64_t columnStep, int64_t rowStep) {
+  const uint64_t rowMagnitude = static_cast<uint64_t>(rowStep < 0 ? -rowStep : rowStep);
+  const uint32_t width = bitmap.width;
+  PerspectiveTexelWalk walk;
+  walk.address = (static_cast<uint32_t>(row) >> 16) * width * 4096 + (static_cast<uint32_t>(column) >> 4);
+  walk.rowFraction = static_cast<uint32_t>(row) << 16;
+  walk.rowCarry = width * 4096;
+  uint32_t wholeRows = static_cast<uint32_t>(rowMagnitude >> 16) * width * 4096;
+  if (rowStep < 0) {
+    walk.rowCarry = 0u - walk.rowCarry;
+    wholeRows = 0u - wholeRows;
+    walk.rowFraction = 0u - walk.rowFraction;
+  }
+  walk.addressStep = static_cast<uint32_t>(columnStep) + wholeRows;
+  walk.rowFractionStep = static_cast<uint32_t>(rowMagnitude << 16);
+  return walk;
+}
 
-// Calls write(pixel, texel) for each of the count pixels from out on. Each fetch is capped
-// at the bitmap's last texel: the floored steps of a falling coordinate can take the
-// address just before the first pixel.
-template <class Write>
+// Calls write(pixel, texel) for each of the count pixels from out on. The floored steps of
+// a falling coordinate overshoot by up to a 4096th of a texel a pixel, which near the
+// bitmap's top can take the address before its first pixel; a walk that may start or end
+// within two rows of the top (kNearTop) caps each fetch at the bitmap's last texel.
+template <bool kNearTop, class Write>
 inline void WalkPerspectiveTexels(PerspectiveTexelWalk walk, const Bitmap& bitmap, uint8_t* out, int32_t count,
                                   Write& write) {
   const uint32_t last = bitmap.width * bitmap.height - 1;
   for (int32_t i = 0; i < count; ++i) {
-    write(out[i], bitmap.pixels[std::min(walk.address >> 12, last)]);
+    const uint32_t texel = walk.address >> 12;
+    write(out[i], bitmap.pixels[kNearTop ? std::min(texel, last) : texel]);
     walk.address += walk.addressStep;
     const uint32_t fraction = walk.rowFraction + walk.rowFractionStep;
     if (fraction < walk.rowFraction) walk.address += walk.rowCarry;
