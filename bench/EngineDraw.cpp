@@ -22,6 +22,7 @@
 #include "pel3d/raster/FlatFills.h"
 #include "pel3d/raster/FogFills.h"
 #include "pel3d/raster/FogLevel.h"
+#include "pel3d/raster/PerspectiveFills.h"
 #include "pel3d/raster/TexturedFills.h"
 #include "pel3d/raster/ScanConverter.h"
 #include "support/TestCity.h"
@@ -63,7 +64,8 @@ void CountingFill(const DrawBlock& block) {
 int64_t PixelsDrawn(CityDriver& driver) {
   gCounted = 0;
   for (RasterId id : {RasterId::kFillPolygonFlat, RasterId::kFillPolygonFlatFog, RasterId::kDrawTexturedPolygon,
-                      RasterId::kDrawTexturedPolygonFog}) {
+                      RasterId::kDrawTexturedPolygonFog, RasterId::kFillPolygonPerspective16,
+                      RasterId::kFillPolygonPerspective32}) {
     BindRasterRoutine(id, CountingFill);
   }
   driver.DrawFrame();
@@ -153,6 +155,10 @@ BENCHMARK(BM_Fill<DrawTexturedPolygon>)->Name("BM_DrawTexturedPolygon");
 BENCHMARK(BM_Fill<DrawTexturedPolygonKeyed>)->Name("BM_DrawTexturedPolygonKeyed");
 BENCHMARK(BM_Fill<FillPolygonFlatFog>)->Name("BM_FillPolygonFlatFog");
 BENCHMARK(BM_Fill<DrawTexturedPolygonFog>)->Name("BM_DrawTexturedPolygonFog");
+BENCHMARK(BM_Fill<FillPolygonPerspective16>)->Name("BM_FillPolygonPerspective16");
+BENCHMARK(BM_Fill<FillPolygonPerspective32>)->Name("BM_FillPolygonPerspective32");
+BENCHMARK(BM_Fill<FillPolygonPerspectiveBody>)->Name("BM_FillPolygonPerspectiveBody");
+BENCHMARK(BM_Fill<FillPolygonPerspectiveBodyTransparent>)->Name("BM_FillPolygonPerspectiveBodyTransparent");
 
 void BM_Memset(benchmark::State& state) {
   for (auto _ : state) {
