@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "DrawFixture.h"
+#include "FillFixture.h"
 #include "pel3d/draw/DrawBlock.h"
 #include "pel3d/files/Bitmap.h"
 #include "pel3d/raster/PerspectiveFills.h"
@@ -46,18 +47,8 @@ std::vector<ScreenVertex> Span(double x0, double x1, End left, End right) {
   return {corner(x0, 0, left), corner(x1, 0, right), corner(x1, 1, right), corner(x0, 1, left)};
 }
 
-class PerspectiveFillTest : public DrawTest {
+class PerspectiveFillTest : public FillTest<kWidth, kHeight, kPitch, kBackground> {
 protected:
-  void SetUp() override {
-    DrawTest::SetUp();
-    frame.Install();
-    frame.Clear(kBackground);
-  }
-  void TearDown() override {
-    EXPECT_TRUE(frame.BorderUntouched());
-    DrawTest::TearDown();
-  }
-
   void Draw(std::vector<ScreenVertex> polygon, Fill fill, const Bitmap* bitmap) {
     DrawBlock block{static_cast<int32_t>(polygon.size()), polygon.data(), 0, bitmap, nullptr, nullptr};
     fill(block);
@@ -74,7 +65,6 @@ protected:
   }
 
   PlaceTexture texture;
-  GuardedFrameBuffer frame{kWidth, kHeight, kPitch};
 };
 
 std::vector<int> Count(int from, int to) {
