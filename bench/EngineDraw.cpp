@@ -27,6 +27,7 @@
 #include "pel3d/raster/FogLevel.h"
 #include "pel3d/raster/PerspectiveTiledFills.h"
 #include "pel3d/raster/TiledFills.h"
+#include "pel3d/raster/PerspectiveFills.h"
 #include "pel3d/raster/TexturedFills.h"
 #include "pel3d/raster/ScanConverter.h"
 #include "pel3d/raster/EdgeCorrectedFill.h"
@@ -96,7 +97,8 @@ int64_t PixelsDrawn(CityDriver& driver) {
                       RasterId::kDrawTexturedPolygonFog, RasterId::kDrawTexturedPolygonEdgeCorrected,
                       RasterId::kFillPolygonGouraud, RasterId::kFillPolygonGouraudFog, RasterId::kPaletteRemap,
                       RasterId::kFillPolygonTiled, RasterId::kFillPolygonTiledFog,
-                      RasterId::kFillPolygonTiledPerspective16, RasterId::kFillPolygonTiledPerspective32}) {
+                      RasterId::kFillPolygonTiledPerspective16, RasterId::kFillPolygonTiledPerspective32,
+                      RasterId::kFillPolygonPerspective16, RasterId::kFillPolygonPerspective32}) {
     BindRasterRoutine(id, CountingFill);
   }
   BindRasterRoutine(RasterId::kSprite, CountingWrites<DrawSprite>);
@@ -318,6 +320,10 @@ BENCHMARK(BM_Fill<FillPolygonTiled>)->Name("BM_FillPolygonTiled");
 BENCHMARK(BM_Fill<FillPolygonTiledFog>)->Name("BM_FillPolygonTiledFog");
 BENCHMARK(BM_Fill<FillPolygonTiledPerspective16>)->Name("BM_FillPolygonTiledPerspective16");
 BENCHMARK(BM_Fill<FillPolygonTiledPerspective32>)->Name("BM_FillPolygonTiledPerspective32");
+BENCHMARK(BM_Fill<FillPolygonPerspective16>)->Name("BM_FillPolygonPerspective16");
+BENCHMARK(BM_Fill<FillPolygonPerspective32>)->Name("BM_FillPolygonPerspective32");
+BENCHMARK(BM_Fill<FillPolygonPerspectiveBody>)->Name("BM_FillPolygonPerspectiveBody");
+BENCHMARK(BM_Fill<FillPolygonPerspectiveBodyTransparent>)->Name("BM_FillPolygonPerspectiveBodyTransparent");
 
 void BM_Memset(benchmark::State& state) {
   for (auto _ : state) {

@@ -50,6 +50,28 @@ protected:
     return face;
   }
 
+  // A quad of the face type whose left edge lies at depth zLeft and right edge at depth
+  // zRight, its corners' texture coordinates scaled from the unit square as the loader
+  // scales them: the fourth word by the bitmap's width - 1, the fifth by its height - 1.
+  Face& Quad(int32_t type, const Bitmap& texture, double left, double right, double top, double bottom, double zLeft,
+             double zRight) {
+    BodyBuilder& body = NewBody({{Fix(left), Fix(top), Fix(zLeft)},
+                                 {Fix(right), Fix(top), Fix(zRight)},
+                                 {Fix(right), Fix(bottom), Fix(zRight)},
+                                 {Fix(left), Fix(bottom), Fix(zLeft)}});
+    Face& face = Drawn(body, body.AddFace({0, 1, 2, 3}));
+    face.type = type;
+    face.textureBitmap = &texture;
+    const Fixedpoint u = static_cast<Fixedpoint>((texture.width - 1) << 16);
+    const Fixedpoint v = static_cast<Fixedpoint>((texture.height - 1) << 16);
+    const TexCoord corners[4] = {{0, 0}, {u, 0}, {u, v}, {0, v}};
+    for (int i = 0; i < 4; ++i) face.texCoords[i] = corners[i];
+    body->position = {0, 0, Fix((zLeft + zRight) / 2)};
+    GivePool(body);
+    AddBody(body.get());
+    return face;
+  }
+
   GuardedFrameBuffer frame{200, 200, 216};
   std::vector<uint8_t> pattern = std::vector<uint8_t>(64 * 64);
   Bitmap bitmap{64, 64, 0, pattern.data(), nullptr};
@@ -228,6 +250,60 @@ TEST_F(BodyQueueColumnsAndSpritesTest, WallsFencesColumnPolygonsAndSprites) {
   SetTranslucencyTable(nullptr, 0);
   EXPECT_TRUE(MatchesGoldenImage(FrameView{frame.ViewPixels(), 200, 200, 216}, GamePalette(),
                                  "engine-body-queue-columns-and-sprites"));
+}
+
+// A checked bitmap of the size: cells of 8 texels in two colours, framed by a border of a
+// third, and, where holes is set, a hole of texel 0 in every other dark cell.
+std::vector<uint8_t> CheckedTexels(uint32_t width, uint32_t height, uint8_t light, uint8_t dark, uint8_t border,
+                                   bool holes) {
+  std::vector<uint8_t> texels(static_cast<std::size_t>(width) * height);
+  for (uint32_t y = 0; y < height; ++y) {
+    for (uint32_t x = 0; x < width; ++x) {
+      const uint32_t cell = x / 8 + y / 8;
+      uint8_t texel = cell % 2 ? dark : light;
+      if (holes && cell % 4 == 1 && x % 8 >= 2 && x % 8 < 6 && y % 8 >= 2 && y % 8 < 6) texel = 0;
+      if (x == 0 || y == 0 || x + 1 == width || y + 1 == height) texel = border;
+      texels[static_cast<std::size_t>(y) * width + x] = texel;
+    }
+  }
+  return texels;
+}
+
+// Six walls turned away from the camera over the pattern, one of each perspective type of the
+// body table: 13 and 16 in the top row (16-pixel sub-spans, column from the fourth word),
+// 19 and 20 in the middle row and 23 and 24 in the bottom one (axes exchanged). The walls
+// of types 20 and 24 let the pattern show through their holes; those of 23 and 24 carry a
+// bitmap twice as wide as it is high, whose fourth word, scaled by the width, addresses
+// rows past the last and is held to it.
+TEST_F(BodyQueueDrawTest, PerspectiveTypesDrawCorrectInDepth) {
+  std::vector<uint8_t> square = CheckedTexels(64, 64, 30, 88, 104, false);
+  std::vector<uint8_t> holed = CheckedTexels(64, 64, 30, 88, 104, true);
+  std::vector<uint8_t> wide = CheckedTexels(64, 32, 75, 150, 104, false);
+  std::vector<uint8_t> wideHoled = CheckedTexels(64, 32, 75, 150, 104, true);
+  const Bitmap squareBitmap{64, 64, 0, square.data(), nullptr};
+  const Bitmap holedBitmap{64, 64, 0, holed.data(), nullptr};
+  const Bitmap wideBitmap{64, 32, 0, wide.data(), nullptr};
+  const Bitmap wideHoledBitmap{64, 32, 0, wideHoled.data(), nullptr};
+  Square(15, 12, -12, 12, 24);
+  // The left walls recede to the right, the right walls to the left.
+  struct Wall {
+    int32_t type;
+    const Bitmap& texture;
+    double left, top, zLeft;
+  };
+  const Wall walls[] = {{13, squareBitmap, -2.4, 2.2, 3.5},  {16, squareBitmap, 0.2, 2.2, 6},
+                        {19, squareBitmap, -2.4, 0.65, 3.5}, {20, holedBitmap, 0.2, 0.65, 6},
+                        {23, wideBitmap, -2.4, -0.9, 3.5},   {24, wideHoledBitmap, 0.2, -0.9, 6}};
+  for (const Wall& wall : walls) {
+    Quad(wall.type, wall.texture, wall.left, wall.left + 2.4, wall.top, wall.top - 1.3, wall.zLeft, 9.5 - wall.zLeft);
+  }
+  DrawQueuedBodies();
+  int32_t shown = 0;
+  for (int32_t y = 0; y < 200; ++y) {
+    for (int32_t x = 0; x < 200; ++x) shown += frame.At(x, y) == 0;
+  }
+  EXPECT_EQ(shown, 0);  // texel 0 only in the holes, which the transparent types skip
+  EXPECT_TRUE(MatchesGoldenImage(FrameView{frame.ViewPixels(), 200, 200, 216}, GamePalette(), "engine-body-queue-perspective"));
 }
 
 }  // namespace

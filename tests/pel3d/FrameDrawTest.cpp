@@ -190,7 +190,9 @@ TEST(DispatchTables, EngineBindsItsFillsAndLeavesTheRestUnbound) {
     const bool own = id == kFillPolygonFlat || id == kFillPolygonFirstPixel || id == kFillPolygonPattern ||
                      id == kDrawTexturedPolygon || id == kDrawTexturedPolygonKeyed || id == kFillPolygonFlatFog ||
                      id == kDrawTexturedPolygonFog || id == kFillPolygonTiled || id == kFillPolygonTiledFog ||
-                     id == kFillPolygonTiledPerspective16 || id == kFillPolygonTiledPerspective32;
+                     id == kFillPolygonTiledPerspective16 || id == kFillPolygonTiledPerspective32 ||
+                     id == kFillPolygonPerspective16 || id == kFillPolygonPerspective32 ||
+                     id == kFillPolygonPerspectiveBody || id == kFillPolygonPerspectiveBodyTransparent;
     const bool shadedLinesAndRemaps = id == kDrawTexturedPolygonEdgeCorrected || id == kFillPolygonGouraud ||
                                       id == kFillPolygonGouraudFog || id == kDrawSolidLine ||
                                       id == kDrawRemapLine || id == kPaletteRemap;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "DrawFixture.h"
+#include "FillFixture.h"
 #include "pel3d/bodies/Body.h"
 #include "pel3d/draw/DrawBlock.h"
 #include "pel3d/files/Bitmap.h"
@@ -37,18 +38,8 @@ std::vector<ScreenVertex> Span(double x0, double x1, double u0, double u1, doubl
           {Px(x0), Px(1), 0, Fix(u0), Fix(v0)}};
 }
 
-class TexturedFillTest : public DrawTest {
+class TexturedFillTest : public FillTest<kWidth, kHeight, kPitch, kBackground> {
 protected:
-  void SetUp() override {
-    DrawTest::SetUp();
-    frame.Install();
-    frame.Clear(kBackground);
-  }
-  void TearDown() override {
-    EXPECT_TRUE(frame.BorderUntouched());
-    DrawTest::TearDown();
-  }
-
   void Draw(std::vector<ScreenVertex> polygon, void (*fill)(const DrawBlock&), const Bitmap* bitmap,
             const Face* face = nullptr) {
     DrawBlock block{static_cast<int32_t>(polygon.size()), polygon.data(), 0, bitmap, nullptr, face};
@@ -66,7 +57,6 @@ protected:
   }
 
   PlaceTexture texture;
-  GuardedFrameBuffer frame{kWidth, kHeight, kPitch};
 };
 
 struct SpanCase {

@@ -23,6 +23,7 @@
 #include "pel3d/files/ResourceGroup.h"
 #include "pel3d/files/ResourceGroupLoader.h"
 #include "pel3d/math/View.h"
+#include "pel3d/raster/LineFills.h"
 #include "support/TestCityGround.h"
 
 namespace {
@@ -293,6 +294,9 @@ const uint8_t* TestCity::ShadeTable(bool night) const {
 
 CityDriver::CityDriver(TestCity& city, int32_t viewDepth, bool night, bool objectTextures, bool terrainTextures)
     : mCity(city), mDepth(viewDepth) {
+  // The remap lines' phase turns with every frame; each driver starts it again, so an
+  // image does not depend on the frames drawn before it.
+  ResetLinePhase();
   GridInit(viewDepth);
   const Fixedpoint distance = Units(32 * (viewDepth - 1));
   SetFarClip(distance);

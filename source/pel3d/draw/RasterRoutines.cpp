@@ -4,6 +4,7 @@
 
 #include "pel3d/raster/FlatFills.h"
 #include "pel3d/raster/FogFills.h"
+#include "pel3d/raster/PerspectiveFills.h"
 #include "pel3d/raster/TexturedFills.h"
 #include "pel3d/raster/EdgeCorrectedFill.h"
 #include "pel3d/raster/GouraudFills.h"
@@ -62,5 +63,9 @@ void BindEngineRasterisers() {
   BindRasterRoutine(RasterId::kFillPolygonTiledFog, FillPolygonTiledFog);
   BindRasterRoutine(RasterId::kFillPolygonTiledPerspective16, FillPolygonTiledPerspective16);
   BindRasterRoutine(RasterId::kFillPolygonTiledPerspective32, FillPolygonTiledPerspective32);
+  BindRasterRoutine(RasterId::kFillPolygonPerspective16, FillPolygonPerspective16);
+  BindRasterRoutine(RasterId::kFillPolygonPerspective32, FillPolygonPerspective32);
+  BindRasterRoutine(RasterId::kFillPolygonPerspectiveBody, FillPolygonPerspectiveBody);
+  BindRasterRoutine(RasterId::kFillPolygonPerspectiveBodyTransparent, FillPolygonPerspectiveBodyTransparent);
 }
 

@@ -2,22 +2,19 @@
 
 #include "pel3d/draw/DrawBlock.h"
 #include "pel3d/raster/AffineSpan.h"
+#include "pel3d/raster/TexelWrites.h"
 #include "pel3d/raster/TexturedPolygonSetUp.h"
 
 namespace {
 
 constexpr ScanRules kEdgeCorrectedRules{.clampLeft = false, .perspectiveEdges = true, .dropNegativeLeft = true};
 
-struct Opaque {
-  void operator()(uint8_t& pixel, uint8_t texel) const { pixel = texel; }
-};
-
 // The affine span, carrying all 16 bits of v's fraction.
 struct EdgeCorrectedSpan {
   const Bitmap& bitmap;
 
   void operator()(uint8_t* row, int32_t left, int32_t count, const ChainPoint& from, const ChainPoint& to) const {
-    Opaque write;
+    OpaqueTexel write;
     const AffineSpan span = SetUpAffineSpan(bitmap, from, to, AffineSpan::kWideFraction);
     DrawAffineSpan(span, bitmap.pixels, row + left, count, write);
   }

@@ -3,21 +3,12 @@
 #include "pel3d/bodies/Body.h"
 #include "pel3d/draw/DrawBlock.h"
 #include "pel3d/raster/AffineSpan.h"
+#include "pel3d/raster/TexelWrites.h"
 #include "pel3d/raster/TexturedPolygonSetUp.h"
 
 namespace {
 
 constexpr ScanRules kTextureRules{.texture = true};
-
-struct Opaque {
-  void operator()(uint8_t& pixel, uint8_t texel) const { pixel = texel; }
-};
-
-struct Keyed {
-  void operator()(uint8_t& pixel, uint8_t texel) const {
-    if (texel != 0) pixel = texel;
-  }
-};
 
 template <class Write>
 struct TexturedSpan {
@@ -39,12 +30,12 @@ void DrawTextured(const DrawBlock& block) {
 
 }  // namespace
 
-void DrawTexturedPolygon(const DrawBlock& block) { DrawTextured<Opaque>(block); }
+void DrawTexturedPolygon(const DrawBlock& block) { DrawTextured<OpaqueTexel>(block); }
 
 void DrawTexturedPolygonKeyed(const DrawBlock& block) {
   if (block.face && (block.face->flags & kFaceTransparent)) {
-    DrawTextured<Keyed>(block);
+    DrawTextured<KeyedTexel>(block);
     return;
   }
-  DrawTextured<Opaque>(block);
+  DrawTextured<OpaqueTexel>(block);
 }
