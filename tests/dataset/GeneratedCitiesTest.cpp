@@ -13,7 +13,8 @@
 #include "game/world/CitySites.h"
 #include "game/world/CityStart.h"
 #include "platform/Process.h"
-#include "support/CityBodies.h"
+#include "bodysheet/EngineSets.h"
+#include "pel3d/EngineStart.h"
 
 namespace {
 
@@ -65,7 +66,10 @@ TEST_P(EveryCity, IsItsRecipeMadeAgain) {
 }
 
 TEST_P(EveryCity, StartsWithEveryBodyAtItsApron) {
-  CityBodies bodies;
+  InitEngine();
+  const std::string dataSet = HALVORINE_DATA_SET;
+  EngineSets sets(dataSet + "/bmp", {{dataSet + "/geo/PEL3D1.ZEF", "PEL3D1"}});
+  ASSERT_TRUE(sets.Ready()) << sets.Error();
   ASSERT_TRUE(CityStart(GamePath(GetParam().file)));
   EXPECT_FALSE(gCityFellBack);
   EXPECT_EQ(gOmapCounts.missingBodies, 0);
