@@ -303,7 +303,7 @@ TEST_F(BodyQueueDrawTest, PerspectiveTypesDrawCorrectInDepth) {
     for (int32_t x = 0; x < 200; ++x) shown += frame.At(x, y) == 0;
   }
   EXPECT_EQ(shown, 0);  // texel 0 only in the holes, which the transparent types skip
-  EXPECT_TRUE(MatchesGoldenImage(FrameView{frame.ViewPixels(), 200, 200, 216}, GamePalette(), "engine-body-queue-perspective"));
+  EXPECT_TRUE(MatchesGoldenImage(FrameView{frame.ViewPixels(), 200, 200, 216}, GamePalette(), "engine-body-queue-depth-corrected"));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "pel3d/draw/DrawBlock.h"
 #include "pel3d/files/Bitmap.h"
 #include "pel3d/raster/EdgeCorrectedFill.h"
-#include "pel3d/raster/PerspectiveEdge.h"
+#include "pel3d/raster/CorrectedEdge.h"
 #include "pel3d/raster/ScanConverter.h"
 #include "pel3d/raster/TexturedFills.h"
 #include "support/GuardedFrameBuffer.h"
@@ -32,7 +32,7 @@ class PerspectiveEdgeTest : public ::testing::TestWithParam<EdgeCase> {};
 
 TEST_P(PerspectiveEdgeTest, GivesUOnEveryRow) {
   const EdgeCase& c = GetParam();
-  PerspectiveEdge edge;
+  CorrectedEdge edge;
   ChainPoint at;
   edge.SetUp(c.a, c.b, c.rows, at);
   std::vector<Fixedpoint> u{at.u};
@@ -60,8 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
         EdgeCase{"UpperVertexInsideItsRow", At(0.5, 2, 0), At(3.5, 2, 30), 3, {0, 327840, Fix(15)}}),
     CaseName<EdgeCase>);
 
-TEST(PerspectiveEdge, DepthOfZeroKeepsTheCoordinates) {
-  PerspectiveEdge edge;
+TEST(CorrectedEdge, DepthOfZeroKeepsTheCoordinates) {
+  CorrectedEdge edge;
   ChainPoint at;
   edge.SetUp(At(0, 0, 5), At(3, 0, 60), 3, at);
   edge.Step(at);

@@ -13,7 +13,7 @@
 #include "pel3d/draw/RasterRoutines.h"
 #include "pel3d/files/Bitmap.h"
 #include "pel3d/raster/FogLevel.h"
-#include "pel3d/raster/PerspectiveTiledFills.h"
+#include "pel3d/raster/DepthCorrectedTiledFills.h"
 #include "pel3d/raster/TiledFills.h"
 #include "support/GuardedFrameBuffer.h"
 

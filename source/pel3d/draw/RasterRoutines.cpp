@@ -4,7 +4,7 @@
 
 #include "pel3d/raster/FlatFills.h"
 #include "pel3d/raster/FogFills.h"
-#include "pel3d/raster/PerspectiveFills.h"
+#include "pel3d/raster/DepthCorrectedFills.h"
 #include "pel3d/raster/TexturedFills.h"
 #include "pel3d/raster/EdgeCorrectedFill.h"
 #include "pel3d/raster/GouraudFills.h"
@@ -14,7 +14,7 @@
 #include "pel3d/raster/SpriteFills.h"
 #include "pel3d/raster/WallFills.h"
 #include "pel3d/raster/TiledFills.h"
-#include "pel3d/raster/PerspectiveTiledFills.h"
+#include "pel3d/raster/DepthCorrectedTiledFills.h"
 
 namespace {
 

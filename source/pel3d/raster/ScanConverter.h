@@ -6,8 +6,8 @@
 #include "pel3d/math/ViewFrameBuffer.h"
 #include "pel3d/math/Wrap32.h"
 #include "pel3d/raster/FogLevel.h"
-#include "pel3d/raster/PerspectiveDepthEdge.h"
-#include "pel3d/raster/PerspectiveEdge.h"
+#include "pel3d/raster/TrueDepthEdge.h"
+#include "pel3d/raster/CorrectedEdge.h"
 
 // Compile-time choices of a rasteriser's scan conversion.
 struct ScanRules {
@@ -85,8 +85,8 @@ private:
     int32_t vCorrection = 0;
     int32_t levelStep = 0;
     int32_t colourStep = 0;
-    PerspectiveEdge perspective;
-    PerspectiveDepthEdge perspectiveDepth;
+    CorrectedEdge perspective;
+    TrueDepthEdge perspectiveDepth;
   };
 
   static constexpr bool kWalksMore =

@@ -22,7 +22,7 @@ inline int32_t PerspectiveAlong(int32_t from, int32_t difference, int32_t s) {
 
 // One chain's edge: u, v and z on its first row are the upper vertex's own; on every later
 // row the perspective-correct values at the top of the row, where the chain's x lies.
-class PerspectiveDepthEdge {
+class TrueDepthEdge {
 public:
   // The edge from the upper vertex a down to b, covering rows (at least 1) screen rows.
   void SetUp(const ScreenVertex& a, const ScreenVertex& b, int32_t rows);

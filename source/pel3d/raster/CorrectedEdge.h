@@ -9,7 +9,7 @@ struct ChainPoint;
 // fraction of the way from the upper vertex a to the lower vertex b, the fraction of the
 // way in the face's own space is t = P / Q, P = s a.z and Q = b.z + s (a.z - b.z); P and Q
 // are linear in the row, so they are stepped by addition and cost one division per row.
-class PerspectiveEdge {
+class CorrectedEdge {
 public:
   // Starts the edge from a to b, which covers rows rows (at least 1) from a's row on: the
   // chain takes a's own u and v.

@@ -1,10 +1,10 @@
-#include "pel3d/raster/PerspectiveFills.h"
+#include "pel3d/raster/DepthCorrectedFills.h"
 
 #include <algorithm>
 
 #include "pel3d/draw/DrawBlock.h"
-#include "pel3d/raster/PerspectiveSpan.h"
-#include "pel3d/raster/PerspectiveTexelWalk.h"
+#include "pel3d/raster/DepthSubSpans.h"
+#include "pel3d/raster/DepthTexelWalk.h"
 #include "pel3d/raster/TexelWrites.h"
 #include "pel3d/raster/TexturedPolygonSetUp.h"
 
@@ -21,7 +21,7 @@ struct PerspectiveTexturedSpan {
   Write write;
 
   void operator()(uint8_t* row, int32_t left, int32_t count, const ChainPoint& from, const ChainPoint& to) {
-    using SubSpans = PerspectiveSubSpans<kLength>;
+    using SubSpans = DepthSubSpans<kLength>;
     SubSpans subSpans(from, to, count);
     uint8_t* out = row + left;
     for (SubSpan sub; subSpans.Next(sub); out += sub.length) {
@@ -33,7 +33,7 @@ struct PerspectiveTexturedSpan {
       const Fixedpoint endRow = Row(sub.endU, sub.endV);
       const int64_t columnStep = SubSpans::PixelStep(startColumn, endColumn, sub.length) >> 4;
       const int64_t rowStep = SubSpans::PixelStep(startRow, endRow, sub.length);
-      const PerspectiveTexelWalk walk = SetUpPerspectiveTexelWalk(bitmap, startColumn, startRow, columnStep, rowStep);
+      const DepthTexelWalk walk = SetUpPerspectiveTexelWalk(bitmap, startColumn, startRow, columnStep, rowStep);
       if (std::min(startRow, endRow) < kTwoRows) {
         WalkPerspectiveTexels<true>(walk, bitmap, out, sub.length, write);
       } else {

@@ -1,7 +1,7 @@
-#include "pel3d/raster/PerspectiveTiledFills.h"
+#include "pel3d/raster/DepthCorrectedTiledFills.h"
 
 #include "pel3d/draw/DrawBlock.h"
-#include "pel3d/raster/PerspectiveSpan.h"
+#include "pel3d/raster/DepthSubSpans.h"
 #include "pel3d/raster/TiledSpan.h"
 
 namespace {
@@ -14,7 +14,7 @@ struct PerspectiveTiledSpan {
   uint32_t columnBias;
 
   void operator()(uint8_t* row, int32_t left, int32_t count, const ChainPoint& from, const ChainPoint& to) const {
-    using SubSpans = PerspectiveSubSpans<kLength>;
+    using SubSpans = DepthSubSpans<kLength>;
     SubSpans subSpans(from, to, count);
     uint8_t* out = row + left;
     CopyTexel write;

@@ -11,7 +11,7 @@
 // fraction, in the top 16 bits of a word, moves it one row more when its addition carries.
 // For a falling row the fraction is negated, so that the row drops as soon as the row
 // coordinate reaches a whole number.
-struct PerspectiveTexelWalk {
+struct DepthTexelWalk {
   uint32_t address = 0;
   uint32_t addressStep = 0;
   uint32_t rowFraction = 0;
@@ -21,11 +21,11 @@ struct PerspectiveTexelWalk {
 
 // The walk from the start column and row (16.16, inside the bitmap) with a column step
 // (20.12) and a row step (16.16) per pixel.
-inline PerspectiveTexelWalk SetUpPerspectiveTexelWalk(const Bitmap& bitmap, Fixedpoint column, Fixedpoint row,
+inline DepthTexelWalk SetUpPerspectiveTexelWalk(const Bitmap& bitmap, Fixedpoint column, Fixedpoint row,
                                                       int64_t columnStep, int64_t rowStep) {
   const uint64_t rowMagnitude = static_cast<uint64_t>(rowStep < 0 ? -rowStep : rowStep);
   const uint32_t width = bitmap.width;
-  PerspectiveTexelWalk walk;
+  DepthTexelWalk walk;
   walk.address = (static_cast<uint32_t>(row) >> 16) * width * 4096 + (static_cast<uint32_t>(column) >> 4);
   walk.rowFraction = static_cast<uint32_t>(row) << 16;
   walk.rowCarry = width * 4096;
@@ -45,7 +45,7 @@ inline PerspectiveTexelWalk SetUpPerspectiveTexelWalk(const Bitmap& bitmap, Fixe
 // bitmap's top can take the address before its first pixel; a walk that may start or end
 // within two rows of the top (kNearTop) caps each fetch at the bitmap's last texel.
 template <bool kNearTop, class Write>
-inline void WalkPerspectiveTexels(PerspectiveTexelWalk walk, const Bitmap& bitmap, uint8_t* out, int32_t count,
+inline void WalkPerspectiveTexels(DepthTexelWalk walk, const Bitmap& bitmap, uint8_t* out, int32_t count,
                                   Write& write) {
   const uint32_t last = bitmap.width * bitmap.height - 1;
   for (int32_t i = 0; i < count; ++i) {

@@ -9,7 +9,7 @@
 #include "FillFixture.h"
 #include "pel3d/draw/DrawBlock.h"
 #include "pel3d/files/Bitmap.h"
-#include "pel3d/raster/PerspectiveFills.h"
+#include "pel3d/raster/DepthCorrectedFills.h"
 #include "support/GuardedFrameBuffer.h"
 
 namespace {

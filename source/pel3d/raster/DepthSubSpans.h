@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "pel3d/raster/PerspectiveDepthEdge.h"
+#include "pel3d/raster/TrueDepthEdge.h"
 #include "pel3d/raster/ScanConverter.h"
 
 // One run of a perspective span: texture coordinates exact at both ends, stepped linearly
@@ -16,11 +16,11 @@ struct SubSpan {
 // first, and evaluates u and v perspective-correct at the right end of each. Each sub-span
 // starts where the previous one ended, so stepping errors never carry over.
 template <int32_t kLength>
-class PerspectiveSubSpans {
+class DepthSubSpans {
   static_assert(kLength == 16 || kLength == 32);
 
 public:
-  PerspectiveSubSpans(const ChainPoint& left, const ChainPoint& right, int32_t count)
+  DepthSubSpans(const ChainPoint& left, const ChainPoint& right, int32_t count)
       : mLeftU(left.u), mLeftV(left.v), mDu(Difference(right.u, left.u)), mDv(Difference(right.v, left.v)),
         mPixelsLeft(count), mEndU(left.u), mEndV(left.v) {
     const int32_t rem = count % kLength;

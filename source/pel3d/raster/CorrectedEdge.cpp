@@ -1,4 +1,4 @@
-#include "pel3d/raster/PerspectiveEdge.h"
+#include "pel3d/raster/CorrectedEdge.h"
 
 #include <algorithm>
 
@@ -22,7 +22,7 @@ int64_t QAt(int64_t s, const ScreenVertex& a, const ScreenVertex& b) {
 
 }  // namespace
 
-void PerspectiveEdge::SetUp(const ScreenVertex& a, const ScreenVertex& b, int32_t rows, ChainPoint& at) {
+void CorrectedEdge::SetUp(const ScreenVertex& a, const ScreenVertex& b, int32_t rows, ChainPoint& at) {
   const int64_t row = a.y >> 12;
   const int64_t dy = std::max<int64_t>(int64_t{b.y} - a.y, 1);
   const int64_t top = FractionAtRow(row, a, dy);
@@ -37,7 +37,7 @@ void PerspectiveEdge::SetUp(const ScreenVertex& a, const ScreenVertex& b, int32_
   mVExtent = wrap32::Sub(b.v, a.v);
 }
 
-void PerspectiveEdge::Step(ChainPoint& at) {
+void CorrectedEdge::Step(ChainPoint& at) {
   mP = wrap32::Add(mP, mPStep);
   mQ = wrap32::Add(mQ, mQStep);
   // Q lies between the two depths for positive depths; a face with a depth of 0 or less

@@ -1,4 +1,4 @@
-#include "pel3d/raster/PerspectiveDepthEdge.h"
+#include "pel3d/raster/TrueDepthEdge.h"
 
 #include "pel3d/math/Wrap32.h"
 
@@ -10,7 +10,7 @@ int64_t EdgeFraction(int64_t below, int64_t dy) { return below * 4096 / dy; }
 
 }  // namespace
 
-void PerspectiveDepthEdge::SetUp(const ScreenVertex& a, const ScreenVertex& b, int32_t rows) {
+void TrueDepthEdge::SetUp(const ScreenVertex& a, const ScreenVertex& b, int32_t rows) {
   u = mTopU = a.u;
   v = mTopV = a.v;
   z = mTopZ = a.z;
@@ -32,7 +32,7 @@ void PerspectiveDepthEdge::SetUp(const ScreenVertex& a, const ScreenVertex& b, i
   mDStep = wrap32::Low((dEnd - d0) / rows);
 }
 
-void PerspectiveDepthEdge::Step() {
+void TrueDepthEdge::Step() {
   mN = wrap32::Add(mN, mNStep);
   mD = wrap32::Add(mD, mDStep);
   const int32_t s = PerspectiveFraction(mN, mD);
