@@ -3,6 +3,7 @@
 #include "dataset/CitySteps.h"
 #include "dataset/ControlImageSteps.h"
 #include "dataset/IntroStep.h"
+#include "dataset/MessageBoxImageSteps.h"
 #include "dataset/MoneyGaugeFont.h"
 #include "dataset/ObjectSetSteps.h"
 #include "dataset/RadioSteps.h"
@@ -23,6 +24,7 @@ std::vector<DataSetStep> AllSteps() {
   AddControlImageSteps(steps);
   AddObjectSetSteps(steps);
   AddCitySteps(steps);
+  AddMessageBoxImageSteps(steps);
   return steps;
 }
 

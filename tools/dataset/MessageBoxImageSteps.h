@@ -1,0 +1,9 @@
+#pragma once
+#include <vector>
+
+#include "dataset/DataSetStep.h"
+
+// The message boxes' bitmaps in bmp/, one family per screen look: the box "MBox*.bmp"
+// (420 x 320) and its picture strip "MBoxl*.bmp" (eight frames of 149 x 93) for the
+// default look and looks 1 to 6 and 2d, and the cheat box's field "MBoxCht.bmp" (270 x 100).
+void AddMessageBoxImageSteps(std::vector<DataSetStep>& steps);
