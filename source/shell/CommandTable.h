@@ -6,6 +6,7 @@
 // Game commands the application itself carries out.
 enum GameCommandId : int32_t {
   kCommandLeaveScreen = 1,
+  kCommandToggleRadio = 48,
   kCommandToggleFullScreen = 55,
   kCommandPaletteView = 201,
   kCommandScreenshot = 202,

@@ -33,6 +33,7 @@
 #include "platform/VideoSound.h"
 #include "platform/Window.h"
 #include "game/GameSwitches.h"
+#include "screens/MusicSwitches.h"
 #include "game/KeyBindingFile.h"
 #include "game/P3Tweak.h"
 #include "platform/VirtualKeys.h"
@@ -90,6 +91,8 @@ CGameApp::CGameApp() {
   mCurrentMode = mWindowed ? mWindowedMode : mFullScreenMode;
   gResolution = 1;
   mCommandTable.SetRow(kCommandToggleFullScreen, [this] { ToggleScreenMode(); });
+  mCommandTable.SetRow(kCommandToggleRadio, [] { ToggleMusic(); });
+  mCommandTable.SetRow(kCommandSystemReport, [this] { ShowSystemInfo(); });
   EnterMode(kModeStartup);
   AddDebugCommandRows();
   ProvideScreenshotFrame();
@@ -335,7 +338,7 @@ uint32_t CGameApp::RunFrame() {
 }
 
 void CGameApp::IdleUpdate(uint32_t elapsedMs) {
-  if (elapsedMs > kRadioUpdateAfterMs) gRadio.Update();
+  if (elapsedMs > kRadioUpdateAfterMs) ServiceMusic();
   if (CurrentMode() != kModeFlight) return;
   for (int32_t slot = 0; slot < gJoystickManager.Count(); ++slot) gJoystickManager.Poll(slot);
 }
@@ -385,6 +388,7 @@ uint32_t CGameApp::RunMode() {
   switch (CurrentMode()) {
     case kModeQuit:
       mQuitFlag = 1;
+      DestroyScreens();
       platform::PostQuitMessage(0);
       break;
     case kModeIntroStart: StartIntro(); break;
@@ -463,8 +467,6 @@ int32_t CGameApp::LeaveMode(int32_t mode) {
   return 0;
 }
 
-void CGameApp::ShowQuitPrompt() { platform::PostQuitMessage(0); }
-
 ScreenHolder* CGameApp::HolderForMode(int32_t mode) {
   switch (mode) {
     case kModeFlight: return &mCockpitScreen;
@@ -489,8 +491,6 @@ void CGameApp::ExecuteCommand(int32_t command) { mCommandTable.Execute(command);
 int32_t CGameApp::DoCommand(GraphicWindow* sender, int32_t senderId, int32_t code, intptr_t value) {
   return OnWindowCommand(sender, senderId, code, value);
 }
-
-int32_t CGameApp::OnWindowCommand(GraphicWindow*, int32_t, int32_t, intptr_t) { return 0; }
 
 int32_t CGameApp::OnKeyDown(uint32_t key, uint32_t modifiers) {
   int32_t command = 0, singlePress = 0;

@@ -18,6 +18,7 @@
 
 class CBackBuffer;
 class ContainerWindow;
+class MessageBoxWindow;
 class GameCommander;
 class PaletteViewBuffer;
 class ScreenBuffer;
@@ -141,9 +142,24 @@ public:
   // main menu's screen is still to come: its mode shows the black screen the intro leaves.
   virtual int32_t EnterMode(int32_t mode);
   virtual int32_t LeaveMode(int32_t mode);
-  // The player asked to quit (the close box, Alt+F4). The game's question needs its
-  // message boxes; until they exist the game quits at once.
+  // The player asked to quit (the close box, Alt+F4): before flight the game quits at once;
+  // in flight and the screens after it box 2014 asks, unless a quit question is open.
   virtual void ShowQuitPrompt();
+  // Closes every window of the screen; the hangar window goes with them.
+  virtual void DestroyScreens();
+
+  // A message box in the current screen's look over the root window, answering the
+  // application, counted open: the box, or null when there is no root window.
+  virtual MessageBoxWindow* ShowMessageBox(int32_t windowId, const std::string& text, uint32_t buttons);
+  // The same with the string id's text in the current language.
+  virtual MessageBoxWindow* ShowStringMessage(int32_t windowId, int32_t stringId, uint32_t buttons);
+  // Box 2015, asking for the cheat phrase with OK and Cancel, always in the default look. 1,
+  // or 0 when there is no root window.
+  virtual int32_t ShowTextEntryBox();
+  // An answered box is no longer counted open; the count never goes below 0.
+  virtual void OnMessageBoxClosed();
+  // The system report in box 2010.
+  virtual void ShowSystemInfo();
 
   // Focus changes: the play screen's held commands are dropped; other modes and the
   // application's own map keep theirs.
@@ -152,8 +168,8 @@ public:
   virtual void ExecuteCommand(int32_t command);
   // Window commands reach the application here.
   int32_t DoCommand(GraphicWindow* sender, int32_t senderId, int32_t code, intptr_t value) override;
-  // What a window reports (its id, 1001 OK or 1002 Cancel); 0 while no box or screen
-  // answers to the application.
+  // What a window reports: its id and its code (1001 OK, 1002 Cancel, or the button a box
+  // was answered with). 1 when the id is one the application handles, else 0.
   virtual int32_t OnWindowCommand(GraphicWindow* sender, int32_t windowId, int32_t code, intptr_t value);
 
   // Input from the main window, through the game's commander. Keys come with the modifier
@@ -222,6 +238,16 @@ public:
   // While set, every frame ends with the palette view drawn at (10, 10) of the screen.
   int32_t mPaletteViewOn = 0;
   std::unique_ptr<PaletteViewBuffer> mpPaletteView;
+  // Message boxes open now.
+  int32_t mOpenBoxCount = 0;
+  // The quit question is open; the player confirmed the quit; the player leaves the city.
+  int32_t mQuitPromptOpen = 0;
+  int32_t mQuitConfirmed = 0;
+  int32_t mLeaveCity = 0;
+  // Menus open over flight.
+  int32_t mPauseCount = 0;
+  // The day flag of the hangar screen's window; null while there is no hangar window.
+  const int32_t* mpHangarDayFlag = nullptr;
 
 private:
   void ChooseDisplayConfiguration();
@@ -244,6 +270,13 @@ private:
   void ClearScreen();
   // The rows of the application's own commands in the command table.
   void AddDebugCommandRows();
+  // Each sounding control's click plays "button.wav" of the sound folder.
+  void GiveClickSoundsTheirFile();
+  // The quit question's answer: a confirmed quit ends the game, asking about saving first in
+  // flight and the screens after it.
+  int32_t AnswerQuitPrompt(int32_t answer);
+  // After a notice box or the save question: the confirmed quit, else leaving the city.
+  void ContinueAfterBox();
   // Screenshots see the 3D view's frame only while flight is the current mode.
   void ProvideScreenshotFrame();
   void DestroyPaletteView();

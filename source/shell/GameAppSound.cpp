@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <array>
 
+#include "Drovane/DataPaths.h"
 #include "Drovane/LanguageStrings.h"
 #include "Drovane/MainWindow.h"
 #include "platform/ByteOrder.h"
 #include "platform/MessageBox.h"
+#include "screens/ControlClickSound.h"
 #include "shell/GameApp.h"
 #include "sound/SoundEffectVolumeListener.h"
 #include "sound/SoundEffects.h"
@@ -16,6 +18,7 @@ namespace {
 
 constexpr uint32_t kSoundFailedString = 35;
 constexpr int32_t kFullVolume = 10000;
+constexpr const char* kClickSoundFile = "button.wav";
 
 using VolumeRecord = std::array<int32_t, kEffectVolumeRecordSize / 4>;
 
@@ -40,6 +43,14 @@ void CGameApp::PrepareSound() {
   LoadSoundEffects();
   gSoundQueues[0].Start();
   gSoundQueues[1].Start();
+  GiveClickSoundsTheirFile();
+}
+
+void CGameApp::GiveClickSoundsTheirFile() {
+  std::string path;
+  if (!gDataPaths.GetPathString(kDataSound, 0, kClickSoundFile, path)) return;
+  for (ControlClickSound* click : {&gPushButtonClick, &gRadioButtonClick, &gCheckBoxClick})
+    click->mSound.SetFile(path, kLoadInMemory);
 }
 
 void CGameApp::StopSoundQueues() {
