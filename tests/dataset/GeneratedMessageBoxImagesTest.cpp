@@ -52,6 +52,10 @@ TEST_P(GeneratedMessageBoxImagesTest, TheBoxAndItsStripOfALook) {
   }
   strip.Unlock();
   EXPECT_EQ(frames.size(), 8u);
+
+  CBackBuffer button(Path("button" + suffix + ".bmp").c_str());
+  EXPECT_EQ(button.mWidth, 3 * 80);
+  EXPECT_EQ(button.mHeight, 32);
 }
 
 INSTANTIATE_TEST_SUITE_P(Looks, GeneratedMessageBoxImagesTest, testing::Values("", "1", "2", "2d", "3", "4", "5", "6"),

@@ -14,6 +14,8 @@ constexpr PixelRect kStripWell{52, 211, 201, 304};
 constexpr int32_t kStripFrameWidth = 149;
 constexpr int32_t kStripFrameHeight = 93;
 constexpr int32_t kStripFrames = 8;
+constexpr int32_t kButtonWidth = 80;
+constexpr int32_t kButtonHeight = 32;
 constexpr int32_t kFieldWidth = 270;
 constexpr int32_t kFieldHeight = 100;
 // The cream under dark text, and its edges.
@@ -59,11 +61,27 @@ ControlImage BoxImage(const BoxLook& look) {
   return DrawBoxImage(kBoxWidth, kBoxHeight, kBoxCorner, body, {{kTextPanel, kCream}, {kStripWell, well}});
 }
 
+// The look's push button: disabled, up and pressed, 80 x 32 each, in the box's ramp.
+ControlImage ButtonImage(const BoxLook& look) {
+  const auto shade = [&look](int32_t step) { return static_cast<uint8_t>(look.ramp + step); };
+  const StripColours raised{shade(11), shade(15), shade(4)};
+  const StripColours greyed{shade(7), shade(10), shade(4)};
+  return {3 * kButtonWidth, kButtonHeight,
+          DrawControlStrip(kButtonWidth, kButtonHeight, ControlShape::kBox, {{greyed}, {raised}, {raised, true}})};
+}
+
 }  // namespace
 
 void AddMessageBoxImageSteps(std::vector<DataSetStep>& steps) {
   for (const BoxLook& look : kLooks) {
     const std::string suffix = look.suffix;
+    // The default look's button is the toolkit's own.
+    if (!suffix.empty()) {
+      steps.push_back({"bmp/button" + suffix + ".bmp", "(drawn in code)",
+                       [look](const std::string&, const std::string& outputPath, std::string& error) {
+                         return WriteControlImage(ButtonImage(look), outputPath, error);
+                       }});
+    }
     steps.push_back({"bmp/MBox" + suffix + ".bmp", "(drawn in code)",
                      [look](const std::string&, const std::string& outputPath, std::string& error) {
                        return WriteControlImage(BoxImage(look), outputPath, error);
