@@ -275,7 +275,7 @@ private:
   // The quit question's answer: a confirmed quit ends the game, asking about saving first in
   // flight and the screens after it.
   int32_t AnswerQuitPrompt(int32_t answer);
-  // After a notice box or the save question: the confirmed quit, else leaving the city.
+  // After a notice box: the confirmed quit, else leaving the city.
   void ContinueAfterBox();
   // Screenshots see the 3D view's frame only while flight is the current mode.
   void ProvideScreenshotFrame();
