@@ -393,7 +393,10 @@ uint32_t CGameApp::RunMode() {
       break;
     case kModeIntroStart: StartIntro(); break;
     case kModeIntro: StepIntro(); break;
-    // The full-screen window modes are drawn through their windows.
+    // The full-screen window modes are drawn through their windows, and so are the boxes
+    // over the main menu and over flight.
+    case kModeMainMenu:
+    case kModeFlight:
     case kModeHangar:
     case kModeCatalog:
     case kModeMissionLog:

@@ -5,6 +5,7 @@
 
 #include "Drovane/DataPaths.h"
 #include "Drovane/ProgramEntry.h"
+#include "Drovane/ScreenBuffer.h"
 #include "Drovane/SystemReport.h"
 #include "Drovane/toolkit/ContainerWindow.h"
 #include "imagefiles/BmpWriter.h"
@@ -37,7 +38,7 @@ protected:
   void SetUp() override {
     SetClockSource(&clock);
     ClearMessageQueue();
-    WriteBitmap("MBox.bmp", {420, 320, std::vector<uint8_t>(420 * 320, 21)});
+    for (const char* box : {"MBox.bmp", "MBox6.bmp"}) WriteBitmap(box, {420, 320, std::vector<uint8_t>(420 * 320, 21)});
     WriteBitmap("button.bmp", ButtonImage());
     StoreCommandLine("-w");
     app = std::make_unique<CGameApp>();
@@ -223,6 +224,20 @@ TEST_F(GameAppMessageBoxTest, CommandTwoHundredFourShowsTheSystemReport) {
   EXPECT_EQ(report->mText, BuildSystemReport());
   EXPECT_EQ(report->mButtons, kBoxOk);
   EXPECT_EQ(app->mOpenBoxCount, 1);
+}
+
+TEST_F(GameAppMessageBoxTest, TheMainMenuAndFlightDrawTheirBoxes) {
+  for (int32_t mode : {kModeMainMenu, kModeFlight}) {
+    app->mModeStack = {kModeStartup, mode};
+    app->mpScreenBuffer->ClearSurfaces(0);
+    MessageBoxWindow* box = app->ShowMessageBox(kNoticeBox, "", kBoxOk);
+    app->RunFrame();
+    ASSERT_GT(app->mpScreenBuffer->Lock(), 0);
+    const uint8_t middle = app->mpScreenBuffer->mpBits[240 * app->mpScreenBuffer->mStride + 320];
+    app->mpScreenBuffer->Unlock();
+    EXPECT_EQ(middle, 21) << "mode " << mode;
+    box->Close();
+  }
 }
 
 TEST_F(GameAppMessageBoxTest, TheClicksPlayTheDataSetsButtonSound) {
