@@ -18,6 +18,8 @@ constexpr uint8_t kSand = 202;       // sand ramp
 // The frames in which the sand runs; the rest turn the glass half a turn.
 constexpr int32_t kRunningFrames = 8;
 constexpr double kBulbLength = 30.0;
+// Drawn at three quarters of its size, so that it stays inside the frame while it turns.
+constexpr double kScale = 0.75;
 
 // The glass's inner half-width at height v from the neck (0) to the plates (30).
 double BulbHalfWidth(double v) { return 2.5 + 13.0 * std::sin(std::min(std::abs(v) / kBulbLength, 1.0) * 1.45); }
@@ -52,7 +54,7 @@ std::vector<uint8_t> DrawHourglassFrame(int32_t frame) {
   for (int32_t y = 0; y < kHourglassHeight; ++y) {
     for (int32_t x = 0; x < kHourglassWidth; ++x) {
       const double dx = x + 0.5 - kHourglassWidth / 2.0, dy = y + 0.5 - kHourglassHeight / 2.0;
-      const double u = c * dx + s * dy, v = -s * dx + c * dy;
+      const double u = (c * dx + s * dy) / kScale, v = (-s * dx + c * dy) / kScale;
       pixels[y * kHourglassWidth + x] = HourglassTexel(u, v, 0.8 * (1.0 - run), 0.8 * run, running);
     }
   }
