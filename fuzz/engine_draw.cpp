@@ -23,7 +23,7 @@
 #include "pel3d/files/Bitmap.h"
 #include "pel3d/files/BitmapTable.h"
 #include "pel3d/files/TiledTexture.h"
-#include "game/world/DrawFrameCounter.h"
+#include "game/world/WorldFrameTime.h"
 #include "game/world/WorldFaceRoutines.h"
 #include "game/world/WorldResources.h"
 #include "support/GuardedFrameBuffer.h"

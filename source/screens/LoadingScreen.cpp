@@ -46,10 +46,15 @@ LoadingScreen::LoadingScreen(const std::string& hourglassPath) : mFont("arial", 
 LoadingScreen::~LoadingScreen() = default;
 
 void LoadingScreen::Draw(CBackBuffer& screen, uint32_t stageMask, bool ended) {
-  screen.FillRect(static_cast<uint32_t>(MatchSurfaceColor(screen.GetSurface(), 0)), nullptr);
+  // The hourglass decodes only the frames that are due, and only what changed of them,
+  // straight into the screen: its place is cleared once and then left to it.
+  const uint32_t black = static_cast<uint32_t>(MatchSurfaceColor(screen.GetSurface(), 0));
+  const platform::Rect below{0, kFirstLineTop, kScreenWidth, screen.mHeight};
+  screen.FillRect(black, mCleared ? &below : nullptr);
+  mCleared = true;
   if (mHourglass) {
-    const int32_t left = (kScreenWidth - mHourglass->mVideoWidth) / 2;
-    mHourglass->Compose(&screen, left, kHourglassTop, 0, 0, mHourglass->mVideoWidth, mHourglass->mVideoHeight);
+    const int32_t left = (kScreenWidth - mHourglass->mWidth) / 2;
+    mHourglass->Compose(&screen, left, kHourglassTop, 0, 0, mHourglass->mWidth, mHourglass->mHeight);
   }
   DrawStageNames(screen, stageMask, ended);
   DrawBar(screen, BegunStageCount(stageMask));

@@ -33,6 +33,8 @@ private:
 
   std::unique_ptr<SmackerBuffer> mHourglass;
   GdiFont mFont;
+  // Whether the whole screen has been cleared once.
+  bool mCleared = false;
 };
 
 // The number of stages the mask names as begun (bits 0 to 14).

@@ -4,21 +4,14 @@
 #include <vector>
 
 #include "Drovane/DebugLog.h"
+#include "game/world/WorldGlobals.h"
+#include "game/world/WorldLighting.h"
 
 namespace {
 
 std::vector<WorldChunkOwner>& Owners() {
   static std::vector<WorldChunkOwner> owners;
   return owners;
-}
-
-std::function<void()>& NightReapply() {
-  static std::function<void()> reapply;
-  return reapply;
-}
-
-void ReapplyNight() {
-  if (NightReapply()) NightReapply()();
 }
 
 // Runs every owner's check; on the first failure the owners already checked drop what they
@@ -70,8 +63,6 @@ int32_t WorldLoad(RecordFile* file) {
       loaded = 0;
     }
   }
-  ReapplyNight();
+  WorldLighting(gNightFlag);
   return loaded;
 }
-
-void SetWorldNightReapply(std::function<void()> reapply) { NightReapply() = std::move(reapply); }

@@ -50,9 +50,6 @@ size_t WorldChunkOwnerCount();
 int32_t WorldSave(RecordFile& file);
 
 // With a file: checks every owner's chunks, then applies them all, or, when any check fails,
-// none (0). Always reapplies the night flag to the world's lighting afterwards. 1 when the
+// none (0). Always lights the world again by the night flag afterwards. 1 when the
 // world was loaded (or there was no file).
 int32_t WorldLoad(RecordFile* file);
-
-// What the load calls to reapply the night flag; the world's lighting installs itself here.
-void SetWorldNightReapply(std::function<void()> reapply);

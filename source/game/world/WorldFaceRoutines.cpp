@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/world/DrawFrameCounter.h"
+#include "game/world/WorldFrameTime.h"
 #include "game/world/WorldResources.h"
 #include "pel3d/bodies/ScreenVertex.h"
 #include "pel3d/draw/DrawBlock.h"

@@ -5,6 +5,7 @@
 #include "Drovane/DataPaths.h"
 #include "game/world/CityStart.h"
 #include "game/world/ViewGrid.h"
+#include "game/world/WorldGlobals.h"
 #include "game/world/WorldLighting.h"
 #include "game/world/WorldStage.h"
 
@@ -23,9 +24,10 @@ std::string CityPath() {
 int32_t WorldReset(int32_t restart) {
   if (restart) WorldStageMask = 0;
   BeginWorldStage(kStageCity);
+  gCameraMode = CMODE_PERSON;
   const bool started = CityStart(CityPath());
   InvalidateViewGrid();
   BeginWorldStage(kStageRoads);
-  WorldLighting(0);
+  WorldLighting(gNightFlag);
   return started ? 1 : 0;
 }

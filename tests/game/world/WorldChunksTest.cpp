@@ -6,6 +6,7 @@
 #include "Drovane/FourCharCode.h"
 #include "Drovane/RecordFile.h"
 #include "game/world/WorldChunks.h"
+#include "game/world/WorldLighting.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -50,17 +51,23 @@ struct RecordingOwner {
   }
 };
 
+// The world's relighting is seen through a hook of copied bodies.
+std::vector<std::string>* gJournal = nullptr;
+void RecordRelight() { gJournal->push_back("night"); }
+
 class WorldChunksTest : public testing::Test {
 protected:
   void SetUp() override {
     ClearWorldChunkOwners();
-    SetWorldNightReapply([this] { journal.push_back("night"); });
+    gJournal = &journal;
+    AddCopiedBodiesRelight(RecordRelight);
     // Registered out of order: the list keeps the saved game's order.
     for (RecordingOwner* owner : {&autos, &heli, &fire}) RegisterWorldChunkOwner(owner->Owner());
   }
   void TearDown() override {
     ClearWorldChunkOwners();
-    SetWorldNightReapply({});
+    RemoveCopiedBodiesRelight(RecordRelight);
+    gJournal = nullptr;
   }
 
   void Save(int32_t expected = 1) {

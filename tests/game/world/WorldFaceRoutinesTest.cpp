@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "WorldBitmaps.h"
-#include "game/world/DrawFrameCounter.h"
+#include "game/world/WorldFrameTime.h"
 #include "game/world/WorldFaceRoutines.h"
 #include "pel3d/bodies/ScreenVertex.h"
 #include "pel3d/draw/DrawBlock.h"

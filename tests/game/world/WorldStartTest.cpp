@@ -5,6 +5,13 @@
 #include <vector>
 
 #include "Drovane/DataPaths.h"
+#include "game/world/ViewerCell.h"
+#include "game/world/ViewDepth.h"
+#include "game/world/WorldFrameTime.h"
+#include "game/world/WorldTick.h"
+#include "game/world/WorldShutdown.h"
+#include "game/world/WorldReset.h"
+#include "Drovane/Arena.h"
 #include "game/WorldAssert.h"
 #include "game/world/BuildOMAP.h"
 #include "game/world/CitySites.h"
@@ -163,6 +170,44 @@ TEST_F(WorldStart, WithoutItsBitmapsTheWorldStillStarts) {
   EXPECT_EQ(gDrawSettings.shadeTable, nullptr);
   EXPECT_EQ(gDrawSettings.remapTables, nullptr);
   EXPECT_NE(gCityArrays, nullptr);
+}
+
+TEST_F(WorldStart, ARestartReplacesTheCityAndKeepsTheWorldsArenas) {
+  ASSERT_EQ(WorldInit(), 1);
+  const int arenas = ArenaCount();
+  const int dyobjArena = DyobjArena;
+  EXPECT_EQ(WorldReset(1), 1);
+  EXPECT_EQ(ArenaCount(), arenas);
+  EXPECT_EQ(DyobjArena, dyobjArena);
+  EXPECT_EQ(WorldStageMask.load(), static_cast<uint32_t>(kStageCity | kStageRoads));
+  EXPECT_NE(gCityArrays, nullptr);
+}
+
+TEST_F(WorldStart, NoCityAtAllFailsTheStart) {
+  UseDataSetWithout("cities/pengland.mv2");
+  EXPECT_EQ(WorldInit(), 0);
+  EXPECT_EQ(gCityArrays, nullptr);
+}
+
+TEST_F(WorldStart, TheWorldStepRecentresTheGridOnTheViewersCell) {
+  ASSERT_EQ(WorldInit(), 1);
+  const uint32_t frames = gDrawFrameCounter;
+  ViewerCell = {100, 40};
+  WorldTick();
+  EXPECT_EQ(gDrawFrameCounter, frames + 1);
+  EXPECT_EQ(ViewGridFirstCell(), (MapCell{100 - ViewRadius() / 2, 40 - ViewRadius() / 2}));
+  EXPECT_FALSE(CenterViewGrid());
+}
+
+TEST_F(WorldStart, ShutdownFreesTheCityAndTheMovingObjectsOnce) {
+  ASSERT_EQ(WorldInit(), 1);
+  const int arenas = ArenaCount();
+  WorldShutdown();
+  EXPECT_EQ(ArenaCount(), arenas - 2);
+  EXPECT_EQ(gCityArrays, nullptr);
+  EXPECT_EQ(DyobjArena, -1);
+  WorldShutdown();
+  EXPECT_EQ(ArenaCount(), arenas - 2);
 }
 
 }  // namespace

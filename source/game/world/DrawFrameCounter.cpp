@@ -1,3 +1,0 @@
-#include "game/world/DrawFrameCounter.h"
-
-uint32_t gDrawFrameCounter = 0;
