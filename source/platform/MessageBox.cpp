@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/Desktop.h"
+#include "platform/MainThreadCalls.h"
 
 namespace platform {
 namespace {
@@ -72,6 +73,11 @@ std::vector<int> MessageBoxButtons(uint32_t flags) {
 void SetMessageBoxHandler(MessageBoxHandler handler) { Handler() = std::move(handler); }
 
 int ShowMessageBox(const std::string& text, const std::string& caption, uint32_t flags) {
+  if (!OnMainThread()) {
+    int answer = 0;
+    RunOnMainThread([&] { answer = ShowMessageBox(text, caption, flags); });
+    return answer;
+  }
   if (Handler()) return Handler()(text, caption, flags);
   if (HasDesktopDisplay()) {
     if (int answer = ShowDialog(text, caption, flags)) return answer;

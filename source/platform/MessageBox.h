@@ -36,7 +36,8 @@ enum MessageBoxAnswer : int {
 
 // Shows a modal message box and returns the button pressed. With a desktop display it is a
 // real dialog; with none, or when the dialog fails, the box answers with its first button
-// and writes its caption and text to stderr.
+// and writes its caption and text to stderr. Asked for on another thread, the box is shown
+// by the main thread when it next reads its message queue, and the asking thread waits.
 int ShowMessageBox(const std::string& text, const std::string& caption, uint32_t flags);
 
 // The buttons of a set, in the order they stand in the box.

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/MainThreadCalls.h"
 #include "platform/NativeWindow.h"
 #include "platform/QuitSignals.h"
 #include "platform/UserSignal.h"
@@ -16,6 +17,7 @@ std::deque<Message> gQueue;
 
 // Takes in what arrived from outside since the last read: signals, the window's input.
 void TakeInExternalMessages() {
+  RunWaitingMainThreadCalls();
   if (TakeQuitSignal()) PostQuitMessage(0);
   WindowHandle signalWindow;
   uint32_t signalMessage;

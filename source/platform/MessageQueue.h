@@ -7,7 +7,8 @@
 namespace platform {
 
 // The main thread's message queue. Messages come out in the order they went in; the
-// window's input and a pending quit signal are taken in whenever the queue is read.
+// window's input and a pending quit signal are taken in whenever the queue is read, and
+// the calls other threads wait to have run on the main thread (MainThreadCalls.h) are run.
 // Any thread may post; only the main thread reads.
 
 void PostMessage(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam);

@@ -23,20 +23,24 @@
 #include "Drovane/toolkit/ContainerWindow.h"
 #include "Drovane/toolkit/DisplayResolution.h"
 #include "Drovane/toolkit/GraphicWindow.h"
-#include "platform/DataRoots.h"
-#include "platform/FileHandle.h"
+#include "game/GameSwitches.h"
+#include "game/KeyBindingFile.h"
+#include "game/P3Tweak.h"
+#include "game/world/WorldResources.h"
+#include "game/world/WorldShutdown.h"
+#include "game/world/WorldStage.h"
 #include "pel3d/draw/DrawSettings.h"
+#include "pel3d/files/ResourceReader.h"
+#include "platform/DataRoots.h"
 #include "platform/Display.h"
+#include "platform/FileHandle.h"
 #include "platform/MessageQueue.h"
 #include "platform/Process.h"
 #include "platform/UserSignal.h"
 #include "platform/VideoSound.h"
-#include "platform/Window.h"
-#include "game/GameSwitches.h"
-#include "screens/MusicSwitches.h"
-#include "game/KeyBindingFile.h"
-#include "game/P3Tweak.h"
 #include "platform/VirtualKeys.h"
+#include "platform/Window.h"
+#include "screens/MusicSwitches.h"
 #include "shell/CommandLineSwitches.h"
 #include "shell/GameCommander.h"
 #include "shell/TweakCommand.h"
@@ -110,6 +114,7 @@ CGameApp::~CGameApp() {
   // The radio's settings go into the preferences before they are written.
   gRadio.Shutdown();
   StopSoundQueues();
+  ShutDownWorld();
   SavePreferences();
   SetPrefsFile(nullptr);
   DestroyApplicationArenas();
@@ -122,6 +127,13 @@ CGameApp::~CGameApp() {
     SetScreenshotFrameProvider(nullptr);
     platform::SetVideoSoundDeviceSource(nullptr);
   }
+}
+
+void CGameApp::ShutDownWorld() {
+  if (WorldReady == 0) return;
+  WorldShutdown();
+  CloseResourceFile();
+  FreeWorldResources();
 }
 
 uint32_t CGameApp::Startup() {

@@ -257,6 +257,9 @@ private:
   // The sound device and the effects; without a device the game says so and runs silent.
   void PrepareSound();
   void StopSoundQueues();
+  // When a world was built: the world shut down, the engine's resource file closed, its
+  // groups and vertex pool freed.
+  void ShutDownWorld();
   void StartLiveTuning();
   void LoadStringTable();
   void ChooseLanguage(const std::string& name);

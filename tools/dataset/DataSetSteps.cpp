@@ -2,6 +2,7 @@
 
 #include "dataset/CitySteps.h"
 #include "dataset/ControlImageSteps.h"
+#include "dataset/HourglassClip.h"
 #include "dataset/IntroStep.h"
 #include "dataset/MessageBoxImageSteps.h"
 #include "dataset/MoneyGaugeFont.h"
@@ -16,6 +17,7 @@ std::vector<DataSetStep> AllSteps() {
   std::vector<DataSetStep> steps = {
       {"strings.tbl", "strings.txt", WriteStringTableStep},
       {"smk/intro.smk", "(drawn in code)", WriteIntroStep},
+      {"smk/hourglass.smk", "(drawn in code)", WriteHourglassStep},
       {"fonts/moneygge.bmp", "(drawn in code with the text service)", WriteMoneyGaugeImageStep},
       {"fonts/moneygge.def", "(drawn in code with the text service)", WriteMoneyGaugeDescriptionStep},
   };

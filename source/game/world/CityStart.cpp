@@ -55,3 +55,9 @@ bool CityStart(const std::string& path) {
   gCitySites = FindCitySites(*city);
   return true;
 }
+
+void CityStop() {
+  ForgetCity();
+  if (CityArena >= 0) ArenaDestroy(CityArena);
+  CityArena = -1;
+}

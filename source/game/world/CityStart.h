@@ -14,3 +14,5 @@ extern bool gCityFellBack;
 // the arena. A city that cannot be read is replaced by "pengland.mv2" of the cities folder,
 // setting gCityFellBack; false when that fails too, or when the cell map cannot be built.
 bool CityStart(const std::string& path);
+// Forgets the city being played and destroys CityArena with everything built in it.
+void CityStop();
