@@ -1,0 +1,38 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "StartedCity.h"
+#include "bodysheet/EngineSets.h"
+#include "pel3d/math/Matrix.h"
+#include "pel3d/math/Vec3.h"
+
+// A small city started over the object sets as the data set writes them, and the engine
+// set up to draw it into a 640 x 480 buffer: the bodies the world draws, not stand-ins.
+class ViewedCity : public StartedCity {
+protected:
+  static void SetUpTestSuite();
+  static void TearDownTestSuite();
+  void SetUp() override;
+  void TearDown() override;
+
+  // Starts the city and lays a grid of the depth out around the viewer's cell.
+  bool StartAndView(int depth, int cellX, int cellY);
+  // The camera at a world point (whole units), looking north and down by the pitch in
+  // degrees.
+  static void PlaceCamera(int x, int y, int z, int pitch);
+  // The centre of a cell on the ground, in whole units.
+  static int CentreX(int cellX) { return cellX * 64 - 8192 + 32; }
+  static int CentreZ(int cellY) { return 8192 - cellY * 64 - 32; }
+
+  const ResourceGroup* Bitmaps() const { return sets->Bitmaps(); }
+
+  std::unique_ptr<EngineSets> sets;
+  std::vector<uint8_t> frame;
+
+private:
+  static TempFolder* sData;
+};
