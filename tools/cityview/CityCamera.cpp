@@ -1,5 +1,8 @@
 #include "cityview/CityCamera.h"
 
+#include "game/world/CitySites.h"
+#include "game/world/GroundHeight.h"
+
 Matrix CameraMatrix(const CameraPose& pose) {
   Matrix matrix;
   MatrixIdentity(matrix);
@@ -12,4 +15,17 @@ Matrix CameraMatrix(const CameraPose& pose) {
   matrix[7] = moved.y;
   matrix[11] = moved.z;
   return matrix;
+}
+
+CameraPose CameraPoseOf(const CityViewOptions& options) {
+  const TileSite start = gCitySites.start;
+  const int x = options.x.value_or(start.x * 64 - 8192 + 32);
+  const int z = options.z.value_or(8192 - start.y * 64 - 32);
+  CameraPose pose;
+  pose.position.x = x * kFixedOne;
+  pose.position.z = z * kFixedOne;
+  pose.position.y = GroundHeight(pose.position.x, pose.position.z) + options.height * kFixedOne;
+  pose.heading = options.heading;
+  pose.pitch = options.pitch;
+  return pose;
 }

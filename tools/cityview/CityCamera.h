@@ -1,4 +1,5 @@
 #pragma once
+#include "cityview/CityViewOptions.h"
 #include "pel3d/math/Matrix.h"
 #include "pel3d/math/Vec3.h"
 
@@ -11,3 +12,6 @@ struct CameraPose {
 
 // The camera matrix of a pose: world space to view space (x right, y up, z forward).
 Matrix CameraMatrix(const CameraPose& pose);
+// The options' camera over the started city: at their place, or over the centre of the
+// start site, their height above the ground there.
+CameraPose CameraPoseOf(const CityViewOptions& options);

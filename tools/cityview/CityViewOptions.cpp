@@ -68,6 +68,9 @@ CityViewOptions ParseCityViewOptions(int argc, char** argv, std::string& error) 
     return options;
   }
   if (options.x.has_value() != options.z.has_value()) error = "--x and --z go together";
+  const auto onMap = [](std::optional<int> v) { return !v || (*v >= -8192 && *v < 8192); };
+  if (!onMap(options.x) || !onMap(options.z)) error = "--x and --z lie from -8192 to 8191";
+  if (options.height < 0 || options.height > 16000) error = "--height lies from 0 to 16000";
   if (options.depth < 13 || options.depth > 61) error = "--depth lies from 13 to 61";
   options.city = files[0];
   options.output = files[1];

@@ -9,6 +9,9 @@
 #include "objectsets/EngineBitmaps.h"
 #include "objectsets/ObjectSets.h"
 #include "pel3d/EngineStart.h"
+#include "pel3d/bodies/BodyGroup.h"
+#include "pel3d/bodies/Lighting.h"
+#include "pel3d/draw/DrawSettings.h"
 #include "pel3d/draw/FrameDraw.h"
 #include "pel3d/draw/TerrainGrid.h"
 #include "pel3d/math/Projection.h"
@@ -71,4 +74,21 @@ bool ViewedCity::StartAndView(int depth, int cellX, int cellY) {
 void ViewedCity::PlaceCamera(int x, int y, int z, int pitch) {
   const CameraPose pose{{Units(x), Units(y), Units(z)}, 0, pitch};
   SetCamera(pose.position, CameraMatrix(pose));
+}
+
+void ViewedCity::Light(bool night) {
+  const LightLevels& levels = night ? kNightLight : kDayLight;
+  SetLight(levels.ambient, levels.first, levels.second, levels.vertical);
+  for (const ResourceGroup* group : sets->Groups()) {
+    for (int32_t i = 0; i < GetGroupBodyCount(group); ++i) LightBodyFaces(GetGroupBody(group, i));
+  }
+  const Fixedpoint distance = gGrid.cells / 2 * kGridCellSize;
+  SetFarClip(distance);
+  const Fixedpoint fog = distance - distance / 100 * 15;
+  SetFogThreshold(fog);
+  SetFlatThreshold(std::max(fog - distance / 100 * 15, Units(600)));
+  SetFogRange(distance + kFixedOne - fog);
+  SetShadeTable(sets->ShadeTable(night), 32);
+  SetTranslucencyTable(sets->ShadeTable(false), 32);
+  SetClearColour((night ? 49u : 58u) * 0x01010101u);
 }

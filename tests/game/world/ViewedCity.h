@@ -21,6 +21,9 @@ protected:
 
   // Starts the city and lays a grid of the depth out around the viewer's cell.
   bool StartAndView(int depth, int cellX, int cellY);
+  // Lights the bodies and sets the view distance of the grid's depth, by day or night, as
+  // the world does when it starts a city.
+  void Light(bool night);
   // The camera at a world point (whole units), looking north and down by the pitch in
   // degrees.
   static void PlaceCamera(int x, int y, int z, int pitch);
