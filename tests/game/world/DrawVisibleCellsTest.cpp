@@ -99,6 +99,22 @@ TEST_F(DrawVisibleCellsTest, ASharedRecordCountsItsCellsAndDrawsItsBodiesOnce) {
   EXPECT_GT(gDrawSettings.counters.polygons, 0);
 }
 
+TEST_F(DrawVisibleCellsTest, EachCallIsCompleteInItself) {
+  Block(40, 37, 3, kTower);
+  Block(38, 39, 1, 112);
+  ASSERT_TRUE(StartAndView(13, 41, 40));
+  PlaceCamera(CentreX(41), 300, CentreZ(42), 30);
+  DrawVisibleCells(Bitmaps());
+  const std::vector<uint8_t> first = frame;
+  const DrawCounters counters = gDrawSettings.counters;
+  std::fill(frame.begin(), frame.end(), 0);
+  DrawVisibleCells(Bitmaps());  // as a second view of the same frame draws it again
+  EXPECT_EQ(frame, first);
+  EXPECT_EQ(gDrawSettings.counters.facesConsidered, counters.facesConsidered);
+  EXPECT_EQ(gDrawSettings.counters.polygons, counters.polygons);
+  EXPECT_GT(counters.polygons, 0);
+}
+
 TEST_F(DrawVisibleCellsTest, AnObjectOverFourCellsIsDrawnOnceWithTheNearest) {
   ASSERT_TRUE(StartAndView(13, 40, 40));
   PlaceCamera(CentreX(40), 200, CentreZ(44), 45);
