@@ -1,13 +1,14 @@
 #include "cityview/CityCamera.h"
 
+#include <cmath>
+
 #include "game/world/CitySites.h"
 #include "game/world/GroundHeight.h"
 
 Matrix CameraMatrix(const CameraPose& pose) {
   Matrix matrix;
   MatrixIdentity(matrix);
-  // Turning the world the other way turns the camera clockwise and down.
-  MatrixRotateY(-pose.heading * 10 * kFixedOne, matrix);
+  MatrixRotateY(pose.heading * 10 * kFixedOne, matrix);
   MatrixRotateX(pose.pitch * 10 * kFixedOne, matrix);
   Vec3 moved;
   TransformVertex({-pose.position.x, -pose.position.y, -pose.position.z}, moved, matrix);
@@ -17,6 +18,18 @@ Matrix CameraMatrix(const CameraPose& pose) {
   return matrix;
 }
 
+namespace {
+
+// Degrees clockwise from north from a point (whole units) to the middle of the city's tiles.
+int HeadingToCityCentre(int x, int z) {
+  constexpr double kCentre = 64 * 64 - 8192;  // tile 64's west edge, both ways
+  const double east = kCentre - x, north = -kCentre - z;
+  if (east == 0 && north == 0) return 0;
+  return static_cast<int>(std::lround(std::atan2(east, north) * 180 / 3.14159265358979323846));
+}
+
+}  // namespace
+
 CameraPose CameraPoseOf(const CityViewOptions& options) {
   const TileSite start = gCitySites.start;
   const int x = options.x.value_or(start.x * 64 - 8192 + 32);
@@ -25,7 +38,7 @@ CameraPose CameraPoseOf(const CityViewOptions& options) {
   pose.position.x = x * kFixedOne;
   pose.position.z = z * kFixedOne;
   pose.position.y = GroundHeight(pose.position.x, pose.position.z) + options.height * kFixedOne;
-  pose.heading = options.heading;
+  pose.heading = options.heading.value_or(HeadingToCityCentre(x, z));
   pose.pitch = options.pitch;
   return pose;
 }

@@ -27,13 +27,12 @@ bool TakeOption(int argc, char** argv, int& i, CityViewOptions& options, std::st
   if (name == "--night") return options.night = true;
   if (name == "--untextured-ground") return options.untexturedGround = true;
   int value = 0;
-  if (name == "--x" || name == "--z") {
+  if (name == "--x" || name == "--z" || name == "--heading") {
     if (!TakeNumber(argc, argv, i, value, error)) return false;
-    (name == "--x" ? options.x : options.z) = value;
+    (name == "--x" ? options.x : name == "--z" ? options.z : options.heading) = value;
     return true;
   }
   int* field = name == "--height"    ? &options.height
-               : name == "--heading" ? &options.heading
                : name == "--pitch"   ? &options.pitch
                : name == "--depth"   ? &options.depth
                                      : nullptr;

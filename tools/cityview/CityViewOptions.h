@@ -10,7 +10,7 @@ struct CityViewOptions {
   std::optional<int> x;  // world units, east
   std::optional<int> z;  // world units, north
   int height = 320;  // above the ground under the camera
-  int heading = 0;  // degrees clockwise from north
+  std::optional<int> heading;  // degrees clockwise from north; toward the city's centre when left out
   int pitch = 25;  // degrees below the horizon
   bool night = false;
   int depth = 61;  // the view depth, 13 to 61 cells
