@@ -19,6 +19,7 @@
 #include "pel3d/draw/DrawSettings.h"
 #include "pel3d/draw/SceneDraw.h"
 #include "pel3d/draw/TerrainGrid.h"
+#include "pel3d/draw/ViewDistance.h"
 #include "pel3d/draw/FrameDraw.h"
 #include "pel3d/files/ResourceGroup.h"
 #include "pel3d/files/ResourceGroupLoader.h"
@@ -298,14 +299,7 @@ CityDriver::CityDriver(TestCity& city, int32_t viewDepth, bool night, bool objec
   // image does not depend on the frames drawn before it.
   ResetLinePhase();
   GridInit(viewDepth);
-  const Fixedpoint distance = Units(32 * (viewDepth - 1));
-  SetFarClip(distance);
-  const Fixedpoint fogThreshold = distance - distance / 100 * 15;
-  SetFogThreshold(fogThreshold);
-  SetFlatThreshold(std::max(distance - distance / 100 * 30, Units(600)));
-  SetFogRange(distance + Units(1) - fogThreshold);
-  SetShadeTable(mCity.ShadeTable(night), kShadeTableRows);
-  SetTranslucencyTable(mCity.ShadeTable(false), kShadeTableRows);
+  SetViewDistance(Units(32 * (viewDepth - 1)), {mCity.Bitmaps(), night, false});
   int32_t remapTables = 0;
   const uint8_t* remapBlock = RemapTablesOf(mCity.Bitmaps(), remapTables);
   SetRemapTables(remapBlock, remapTables);
@@ -314,7 +308,6 @@ CityDriver::CityDriver(TestCity& city, int32_t viewDepth, bool night, bool objec
   const LightLevels& light = night ? kNightLight : kDayLight;
   SetLight(light.ambient, light.first, light.second, light.vertical);
   mCity.LightBodies();
-  SetClearColour(night ? 0x31313131u : 0x3A3A3A3Au);
   mCity.SetFarRows(mCameraRow, 16);
   mCamera = {Units(mCameraColumn * TestCity::kCellSize + 32), Units(90), Units(mCameraRow * TestCity::kCellSize + 32)};
   Matrix camera;

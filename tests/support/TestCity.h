@@ -70,9 +70,8 @@ private:
 };
 
 // Plays the world's part each frame: lays out the grid around a fixed camera, lists the
-// cells ahead of it far to near with their ground colours and countdowns, and sets what
-// the view distance sets (far clip, fog and flat thresholds, fog range, the day or night
-// shade table, the translucency table, the sky colour) and the day or night light, and
+// cells ahead of it far to near with their ground colours and countdowns, and sets the
+// view distance (its far clip, thresholds, tables and sky), the day or night light, and
 // what the object sets' preparation sets (the remap-table block). The ground triangles
 // carry their cells' tile records; terrain textures are off unless asked for.
 class CityDriver {

@@ -3,16 +3,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "pel3d/draw/ViewDistance.h"
 #include "platform/StaticColours.h"
 
 // The fog colour tables of the engine's bitmap group: 32 rows of 256 palette indices, row L
 // holding for each colour c the palette's nearest entry to c moved L/32 of the way to the
 // fog colour. Row 0 is the identity. The day table also serves as the translucency table.
 
-constexpr uint32_t kDayShadeBitmap = 1;
-constexpr uint32_t kNightShadeBitmap = 41;
-constexpr uint8_t kDayFogColour = 58;  // the day sky
-constexpr uint8_t kNightFogColour = 49;  // the night sky
+constexpr uint8_t kDayFogColour = kDaySkyColour;
+constexpr uint8_t kNightFogColour = kNightSkyColour;
 constexpr uint32_t kShadeTableRows = 32;
 constexpr uint32_t kShadeTableWidth = 256;
 

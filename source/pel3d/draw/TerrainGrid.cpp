@@ -120,6 +120,7 @@ int32_t GridInit(int32_t cells) {
   LayOutCorners();
   LayOutCells();
   gGrid.laidOut = true;
+  ++gGrid.layouts;
   return 0;
 }
 

@@ -19,6 +19,7 @@ constexpr Fixedpoint kGridCellSize = 64 * kFixedOne;
 struct TerrainGrid {
   int arena = -1;  // created once, at the first lay-out
   bool laidOut = false;
+  uint32_t layouts = 0;  // counts the lay-outs: each leaves the corners without heights
   int32_t cells = 0;  // cells per side
   int32_t corners = 0;  // corner count, (cells + 1)^2
   int32_t triangles = 0;  // 2 x cells^2

@@ -29,3 +29,9 @@ void* GetBitmap(const ResourceGroup* group, uint32_t textureId) {
 }
 
 int32_t GetBitmapCount(const ResourceGroup* group) { return group->count; }
+
+TableRows GetTableRows(const ResourceGroup* group, uint32_t index) {
+  const Bitmap* bitmap = GetBitmapRecord(group, index);
+  if (!bitmap || !bitmap->pixels || bitmap->width != kTableRowBytes) return {};
+  return {bitmap->pixels, static_cast<int32_t>(bitmap->height)};
+}

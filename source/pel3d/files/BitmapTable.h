@@ -18,3 +18,12 @@ void* GetBitmap(const ResourceGroup* group, uint32_t textureId);
 int32_t GetBitmapCount(const ResourceGroup* group);
 // The number of tiles of a tile set; 0 for a bitmap that is not one.
 uint32_t GetTileCount(const Bitmap* bitmap);
+
+// A bitmap read as a table of 256-byte rows (the shade, translucency and remap tables).
+constexpr uint32_t kTableRowBytes = 256;
+struct TableRows {
+  const uint8_t* rows = nullptr;
+  int32_t count = 0;
+};
+// The rows of the group's bitmap; none when there is no such bitmap or it is not 256 wide.
+TableRows GetTableRows(const ResourceGroup* group, uint32_t index);

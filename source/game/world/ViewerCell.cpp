@@ -1,0 +1,3 @@
+#include "game/world/ViewerCell.h"
+
+MapCell ViewerCell;
