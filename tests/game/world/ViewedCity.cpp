@@ -1,19 +1,17 @@
 #include "ViewedCity.h"
 
 #include "cityview/CityCamera.h"
-#include "game/world/TerrainMaps.h"
-
 #include "dataset/GroundTiles.h"
-#include "enginefiles/BitmapFileWriter.h"
+#include "game/world/ViewDepth.h"
+#include "game/world/ViewGrid.h"
 #include "objectsets/EffectBodies.h"
 #include "objectsets/EngineBitmaps.h"
 #include "objectsets/ObjectSets.h"
 #include "pel3d/EngineStart.h"
 #include "pel3d/bodies/BodyGroup.h"
 #include "pel3d/bodies/Lighting.h"
-#include "pel3d/draw/DrawSettings.h"
 #include "pel3d/draw/FrameDraw.h"
-#include "pel3d/draw/TerrainGrid.h"
+#include "pel3d/draw/ViewDistance.h"
 #include "pel3d/math/Projection.h"
 #include "pel3d/math/View.h"
 
@@ -57,18 +55,9 @@ void ViewedCity::SetUp() {
 void ViewedCity::TearDown() { sets.reset(); }
 
 bool ViewedCity::StartAndView(int depth, int cellX, int cellY) {
-  if (!Start()) return false;
-  if (GridInit(depth) != 0) return false;
-  gGrid.origin = {CellWest(cellX), 0, CellNorth(cellY)};
-  const int32_t side = gGrid.cells + 1;
-  const int32_t half = gGrid.cells / 2;
-  for (int32_t row = 0; row < side; ++row) {
-    for (int32_t column = 0; column < side; ++column) {
-      const int x = (cellX - half + column) & 255, y = (cellY - half + row) & 255;
-      gGrid.positions[row * side + column].y = gTerrain->cornerHeight[x][y] * kFixedOne;
-    }
-  }
-  return true;
+  if (!Start() || !SetViewDepth(depth)) return false;
+  ViewerCell = {cellX, cellY};
+  return CenterViewGrid();
 }
 
 void ViewedCity::PlaceCamera(int x, int y, int z, int pitch) {
@@ -82,13 +71,5 @@ void ViewedCity::Light(bool night) {
   for (const ResourceGroup* group : sets->Groups()) {
     for (int32_t i = 0; i < GetGroupBodyCount(group); ++i) LightBodyFaces(GetGroupBody(group, i));
   }
-  const Fixedpoint distance = gGrid.cells / 2 * kGridCellSize;
-  SetFarClip(distance);
-  const Fixedpoint fog = distance - distance / 100 * 15;
-  SetFogThreshold(fog);
-  SetFlatThreshold(std::max(fog - distance / 100 * 15, Units(600)));
-  SetFogRange(distance + kFixedOne - fog);
-  SetShadeTable(sets->ShadeTable(night), 32);
-  SetTranslucencyTable(sets->ShadeTable(false), 32);
-  SetClearColour((night ? 49u : 58u) * 0x01010101u);
+  SetViewDistance(ViewDistanceOfDepth(ViewRadius()), ViewDistanceLook{Bitmaps(), night, false});
 }
