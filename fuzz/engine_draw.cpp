@@ -23,6 +23,9 @@
 #include "pel3d/files/Bitmap.h"
 #include "pel3d/files/BitmapTable.h"
 #include "pel3d/files/TiledTexture.h"
+#include "game/world/DrawFrameCounter.h"
+#include "game/world/WorldFaceRoutines.h"
+#include "game/world/WorldResources.h"
 #include "support/GuardedFrameBuffer.h"
 
 namespace {
@@ -30,14 +33,21 @@ namespace {
 constexpr Fixedpoint kOne = 65536;
 const TileRecord* gGroundTile = nullptr;
 
-// A bitmap file of a 64 x 64 bitmap, enough for the pattern fill, and a 256 x 256 one that
-// becomes a tile set of 32-texel tiles (texture id 1:t).
+// A bitmap file of a 64 x 64 bitmap, enough for the pattern fill, a 256 x 256 one that
+// becomes a tile set of 32-texel tiles (texture id 1:t), small bitmaps up to the world's
+// particles (52 on) and the particles, which the game's face routines draw.
 std::vector<uint8_t> PatternBitmap() {
   BitmapFileWriter writer;
   writer.AddBitmap(64, 64, std::vector<uint8_t>(64 * 64, 9));
   std::vector<uint8_t> tiled(256 * 256);
   for (std::size_t i = 0; i < tiled.size(); ++i) tiled[i] = static_cast<uint8_t>(i % 251);
   writer.AddBitmap(256, 256, tiled);
+  while (writer.Count() < kFirstParticleBitmap) writer.AddBitmap(2, 2, {1, 2, 3, 4});
+  for (uint32_t kind = 0; kind < kParticleKinds; ++kind) {
+    std::vector<uint8_t> particle(6 * 6, static_cast<uint8_t>(100 + kind));
+    particle[0] = 0;
+    writer.AddBitmap(6, 6, particle);
+  }
   return writer.Build();
 }
 
@@ -134,6 +144,9 @@ void DrawGroup(ResourceGroup* group, ResourceGroup* bitmaps) {
   }
   for (int camera = 0; pool && camera < 3; ++camera) {
     PlaceCamera(camera);
+    // Blinking lights of colours 246, 251 and the rest each show from one camera.
+    static constexpr uint32_t kBlinkPhases[] = {0, 3, 5};
+    gDrawFrameCounter = kBlinkPhases[camera];
     // Textured faces from the first two cameras; the last draws untextured with no far clip, so
     // its fog levels pass the view distance.
     SetObjectTextures(camera < 2);
@@ -159,7 +172,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       LoadResourceGroup(WriteFuzzFile("FUZZ.BMP", bitmapBytes.data(), bitmapBytes.size()), kGroupBitmaps);
   if (bitmaps) SetupTiledTexture(bitmaps, 0x1F1F, 1, nullptr);
   gGroundTile = GetTileRecord(bitmaps, MakeTileId(1, 9));
+  WorldBitmapGroup = bitmaps;
+  BindWorldFaceRoutines();
   DrawGroup(LoadResourceGroup(WriteFuzzFile("FUZZ.ZEF", data, size), kGroupBodies, "OBJECTS"), bitmaps);
+  WorldBitmapGroup = nullptr;
   CleanEngine();
   return 0;
 }

@@ -1,0 +1,3 @@
+#include "game/world/DrawFrameCounter.h"
+
+uint32_t gDrawFrameCounter = 0;
