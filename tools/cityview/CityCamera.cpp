@@ -2,8 +2,11 @@
 
 #include <cmath>
 
+#include "game/world/CellMap.h"
 #include "game/world/CitySites.h"
 #include "game/world/GroundHeight.h"
+#include "game/world/ViewerCell.h"
+#include "pel3d/math/View.h"
 
 Matrix CameraMatrix(const CameraPose& pose) {
   Matrix matrix;
@@ -16,6 +19,11 @@ Matrix CameraMatrix(const CameraPose& pose) {
   matrix[7] = moved.y;
   matrix[11] = moved.z;
   return matrix;
+}
+
+void PlaceCamera(const CameraPose& pose) {
+  SetCamera(pose.position, CameraMatrix(pose));
+  ViewerCell = {CellXOfPoint(pose.position.x), CellYOfPoint(pose.position.z)};
 }
 
 namespace {

@@ -12,6 +12,8 @@ struct CameraPose {
 
 // The camera matrix of a pose: world space to view space (x right, y up, z forward).
 Matrix CameraMatrix(const CameraPose& pose);
+// Hands the pose to the engine and makes its cell the viewer's.
+void PlaceCamera(const CameraPose& pose);
 // The options' camera over the started city: at their place, or over the centre of the
 // start site, their height above the ground there.
 CameraPose CameraPoseOf(const CityViewOptions& options);
