@@ -1,18 +1,16 @@
 #include "ViewedCity.h"
 
+#include "Drovane/DataPaths.h"
 #include "cityview/CityCamera.h"
 #include "dataset/GroundTiles.h"
 #include "game/world/ViewDepth.h"
 #include "game/world/ViewGrid.h"
+#include "game/world/WorldInit.h"
+#include "game/world/WorldLighting.h"
+#include "game/world/WorldResources.h"
 #include "objectsets/EffectBodies.h"
 #include "objectsets/EngineBitmaps.h"
 #include "objectsets/ObjectSets.h"
-#include "pel3d/EngineStart.h"
-#include "pel3d/bodies/BodyGroup.h"
-#include "pel3d/bodies/Lighting.h"
-#include "pel3d/draw/FrameDraw.h"
-#include "pel3d/draw/ViewDistance.h"
-#include "pel3d/math/Projection.h"
 #include "pel3d/math/View.h"
 
 TempFolder* ViewedCity::sData = nullptr;
@@ -36,23 +34,21 @@ void ViewedCity::TearDownTestSuite() {
 
 void ViewedCity::SetUp() {
   bodies.reset();  // the object sets' own bodies stand in the registry instead
-  InitEngine();
-  SelectSceneDraw();
-  RenderSurface surface{0, 0, 560, 400, 0, 640, 480};
-  SetRenderSurface(surface);
-  SetPixelAspect(kFixedOne);
-  ComputeViewFrustum();
+  mRoots = {gDataPaths.RootA(), gDataPaths.RootB()};
+  gDataPaths.SetRoots(sData->Game(), sData->Game());
+  WorldInit();  // no default city in this data set: the test starts its own
+  ASSERT_TRUE(WorldBitmapGroup);
+  ASSERT_EQ(LoadedObjectSets().size(), 3u);
   frame.assign(static_cast<std::size_t>(GetFrameBufferSize()), 0);
   SetFrameBuffer(frame.data());
-  std::vector<EngineSets::SetFile> files;
-  for (const char* group : {"PEL3D1", "PEL3D2", "PEL3D3"}) {
-    files.push_back({sData->System(std::string("geo/") + group + ".ZEF"), group});
-  }
-  sets = std::make_unique<EngineSets>(sData->System("bmp"), files);
-  ASSERT_TRUE(sets->Ready()) << sets->Error();
+  boxes.clear();
 }
 
-void ViewedCity::TearDown() { sets.reset(); }
+void ViewedCity::TearDown() {
+  SetViewDepth(kDefaultViewDepth);  // the depth outlives the world: the next start reads it
+  FreeWorldResources();
+  gDataPaths.SetRoots(mRoots.first, mRoots.second);
+}
 
 bool ViewedCity::StartAndView(int depth, int cellX, int cellY) {
   if (!Start() || !SetViewDepth(depth)) return false;
@@ -65,11 +61,4 @@ void ViewedCity::PlaceCamera(int x, int y, int z, int pitch) {
   SetCamera(pose.position, CameraMatrix(pose));
 }
 
-void ViewedCity::Light(bool night) {
-  const LightLevels& levels = night ? kNightLight : kDayLight;
-  SetLight(levels.ambient, levels.first, levels.second, levels.vertical);
-  for (const ResourceGroup* group : sets->Groups()) {
-    for (int32_t i = 0; i < GetGroupBodyCount(group); ++i) LightBodyFaces(GetGroupBody(group, i));
-  }
-  SetViewDistance(ViewDistanceOfDepth(ViewRadius()), ViewDistanceLook{Bitmaps(), night, false});
-}
+void ViewedCity::Light(bool night) { WorldLighting(night ? 1 : 0); }

@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "StartedCity.h"
-#include "bodysheet/EngineSets.h"
+#include "game/world/WorldResources.h"
 #include "pel3d/math/Matrix.h"
 #include "pel3d/math/Vec3.h"
 
-// A small city started over the object sets as the data set writes them, and the engine
-// set up to draw it into a 640 x 480 buffer: the bodies the world draws, not stand-ins.
+// A small city started over the object sets as the data set writes them, in a world started
+// on a data set of those files alone, drawn into a 640 x 480 buffer: the bodies the world
+// draws, not stand-ins.
 class ViewedCity : public StartedCity {
 protected:
   static void SetUpTestSuite();
@@ -21,8 +22,7 @@ protected:
 
   // Starts the city and lays a grid of the depth out around the viewer's cell.
   bool StartAndView(int depth, int cellX, int cellY);
-  // Lights the bodies and sets the view distance of the grid's depth, by day or night, as
-  // the world does when it starts a city.
+  // Lights the world by day or night.
   void Light(bool night);
   // The camera at a world point (whole units), looking north and down by the pitch in
   // degrees.
@@ -31,11 +31,11 @@ protected:
   static int CentreX(int cellX) { return cellX * 64 - 8192 + 32; }
   static int CentreZ(int cellY) { return 8192 - cellY * 64 - 32; }
 
-  const ResourceGroup* Bitmaps() const { return sets->Bitmaps(); }
+  static const ResourceGroup* Bitmaps() { return WorldBitmapGroup; }
 
-  std::unique_ptr<EngineSets> sets;
   std::vector<uint8_t> frame;
 
 private:
   static TempFolder* sData;
+  std::pair<std::string, std::string> mRoots;
 };
