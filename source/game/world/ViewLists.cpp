@@ -2,6 +2,7 @@
 
 #include "game/WorldAssert.h"
 #include "game/world/CellMap.h"
+#include "game/world/VisibleCells.h"
 
 namespace {
 
@@ -10,20 +11,45 @@ cell_info* VisibleCellAt(Fixedpoint x, Fixedpoint z) {
   return cell && cell->drawCountdown > 0 ? cell : nullptr;
 }
 
-cell_info* FirstVisibleCorner(const dyobj& object) {
+// The squared horizontal distance from the viewer to the centre of the cell of a point,
+// across the map's wrap where that is shorter.
+int64_t CellDistance(Fixedpoint x, Fixedpoint z, const Vec3& viewer) {
+  const auto wrapped = [](int64_t difference) {
+    const int64_t width = int64_t{kMapSize} * kCellUnits * kFixedOne;
+    difference %= width;
+    if (difference > width / 2) difference -= width;
+    if (difference < -width / 2) difference += width;
+    return static_cast<Fixedpoint>(difference);
+  };
+  const int64_t half = kCellUnits / 2 * kFixedOne;
+  const int64_t centreX = int64_t{CellXOfPoint(x)} * kCellUnits * kFixedOne - kWorldHalf + half;
+  const int64_t centreZ = kWorldHalf - int64_t{CellYOfPoint(z)} * kCellUnits * kFixedOne - half;
+  return SquaredDistance(wrapped(centreX - viewer.x), wrapped(centreZ - viewer.z));
+}
+
+cell_info* VisibleCorner(const dyobj& object, const Vec3* viewer) {
   const Fixedpoint west = object.position.x - object.radius, east = object.position.x + object.radius;
   const Fixedpoint north = object.position.z + object.radius, south = object.position.z - object.radius;
   const Fixedpoint corners[4][2] = {{west, north}, {east, north}, {west, south}, {east, south}};
+  cell_info* chosen = nullptr;
+  int64_t nearest = 0;
   for (const auto& corner : corners) {
-    if (cell_info* cell = VisibleCellAt(corner[0], corner[1])) return cell;
+    cell_info* cell = VisibleCellAt(corner[0], corner[1]);
+    if (!cell) continue;
+    if (!viewer) return cell;
+    const int64_t distance = CellDistance(corner[0], corner[1], *viewer);
+    if (!chosen || distance < nearest) {
+      chosen = cell;
+      nearest = distance;
+    }
   }
-  return nullptr;
+  return chosen;
 }
 
-void ListObject(dyobj& dyObj) {
+void ListObject(dyobj& dyObj, const Vec3* viewer) {
   dyObj.nextSecond = nullptr;
   dyObj.flags &= ~kDyobjListed;
-  cell_info* cellPointer = FirstVisibleCorner(dyObj);
+  cell_info* cellPointer = VisibleCorner(dyObj, viewer);
   if (!cellPointer) return;
   if (!WorldCheck(cellPointer->secondObjects != &dyObj, "cellPointer->vwptr != &dyObj", __FILE__, __LINE__)) return;
   dyObj.nextSecond = cellPointer->secondObjects;
@@ -41,13 +67,13 @@ void ClearViewLists(cell_info* const* cells, int32_t count) {
   }
 }
 
-void SpreadViewLists(cell_info* const* cells, int32_t count) {
+void SpreadViewLists(cell_info* const* cells, int32_t count, const Vec3* viewer) {
   for (int32_t i = 0; i < count; ++i) {
     cell_info* cell = cells[i];
     if (!cell || (cell->flags & kCellVisited)) continue;
     cell->flags |= kCellVisited;
     for (DrawObject* object = cell->firstObjects; object; object = object->nextFirst) {
-      ListObject(*static_cast<dyobj*>(object));
+      ListObject(*static_cast<dyobj*>(object), viewer);
     }
   }
 }

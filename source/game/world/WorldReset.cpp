@@ -1,31 +1,17 @@
 #include "game/world/WorldReset.h"
 
-#include <string>
-
-#include "Drovane/DataPaths.h"
 #include "game/world/CityStart.h"
 #include "game/world/ViewGrid.h"
+#include "game/world/WorldCity.h"
 #include "game/world/WorldGlobals.h"
 #include "game/world/WorldLighting.h"
 #include "game/world/WorldStage.h"
-
-namespace {
-
-constexpr const char* kDefaultCity = "pengland.mv2";
-
-std::string CityPath() {
-  std::string path;
-  gDataPaths.GetPathString(kDataCities, 0, kDefaultCity, path);
-  return path;
-}
-
-}  // namespace
 
 int32_t WorldReset(int32_t restart) {
   if (restart) WorldStageMask = 0;
   BeginWorldStage(kStageCity);
   gCameraMode = CMODE_PERSON;
-  const bool started = CityStart(CityPath());
+  const bool started = CityStart(WorldCityPath());
   InvalidateViewGrid();
   BeginWorldStage(kStageRoads);
   WorldLighting(gNightFlag);

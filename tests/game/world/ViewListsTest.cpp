@@ -44,6 +44,28 @@ TEST_F(ViewLists, AnObjectOverlappingVisibleCellsIsListedOnce) {
   EXPECT_TRUE(CellOfTile(6, 6)->flags & kCellVisited);
 }
 
+TEST_F(ViewLists, GivenTheViewerAnObjectGoesWithItsNearestVisibleCorner) {
+  See({{5, 5}, {6, 5}, {5, 6}, {6, 6}});
+  struct Case {
+    Vec3 viewer;
+    std::pair<int, int> cell;
+  };
+  const Case cases[] = {
+      {{CellWest(9), 0, CellNorth(9)}, {6, 6}},  // south-east of the object
+      {{CellWest(2), 0, CellNorth(9)}, {5, 6}},  // south-west
+      {{CellWest(9), 0, CellNorth(6)}, {6, 5}},  // east, ties broken by the corners' order
+      {{CellWest(250), 0, CellNorth(2)}, {5, 5}},  // across the map's wrap to the west
+  };
+  for (const Case& c : cases) {
+    dyobj object = At(6, 6, 0, 0, 10);  // on the corner the four cells share
+    ASSERT_TRUE(LinkToCell(CellOfTile(6, 6), object));
+    ClearViewLists(visible.data(), static_cast<int32_t>(visible.size()));
+    SpreadViewLists(visible.data(), static_cast<int32_t>(visible.size()), &c.viewer);
+    EXPECT_EQ(CellOfTile(c.cell.first, c.cell.second)->secondObjects, &object) << c.cell.first << "," << c.cell.second;
+    ASSERT_TRUE(UnlinkFromCell(CellOfTile(6, 6), object));
+  }
+}
+
 TEST_F(ViewLists, ASharedRecordIsWalkedOnceAndObjectsOutOfSightAreNotListed) {
   See({{20, 20}, {21, 20}, {20, 21}, {21, 21}});
   dyobj onHighway = At(21, 21, 32, 32, 2);
