@@ -8,6 +8,7 @@
 #include "dataset/RadioSteps.h"
 #include "dataset/SoundFileSteps.h"
 #include "dataset/StringTableStep.h"
+#include "peoplefiles/FigureCompiler.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ std::vector<DataSetStep> AllSteps() {
   AddControlImageSteps(steps);
   AddObjectSetSteps(steps);
   AddCitySteps(steps);
+  steps.push_back({"X/PrivAnim.df", "people/skeletons.txt, bodies.txt, animations.txt", WritePrivAnimFile});
   return steps;
 }
 
