@@ -1,3 +1,4 @@
+#include <climits>
 #include <cmath>
 
 #include "BodyFileFixture.h"
@@ -42,6 +43,7 @@ TEST(BodyColours, RampShiftAndFixedColour) {
   } cases[] = {
       {13, 3, false, 68}, {13, 3, true, 244}, {13, 0, false, 244}, {12, 5, true, 228},
       {0, 0, false, 36},  {5, 14, false, 116}, {14, 0, false, -1}, {200, 0, true, -1},
+      {13, INT32_MAX, false, 36},
   };
   for (const Case& c : cases)
     EXPECT_EQ(PartColour(c.ramp, c.shift, c.fixed), c.index) << int(c.ramp) << " shift " << c.shift;

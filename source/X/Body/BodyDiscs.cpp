@@ -71,6 +71,8 @@ void DrawStriped(int32_t x, int32_t y, int32_t diameter, uint8_t colour) {
   const int32_t period = std::max(1, TruncateToInt(diameter / kShadeSpan));
   const int32_t dithered = period < 4 ? period - 2 : 2;
   const DiscRows rows = RowsOf(y, diameter);
+  const std::array<std::array<uint8_t, 2 * kLargestDiscDiameter + 1>, 3> patterns{DitherRow(0, colour), DitherRow(1, colour),
+                                                                                   DitherRow(2, colour)};
   int32_t band = 0;
   for (int32_t i = 0; i < rows.count;) {
     if (period - i % period != dithered) {
@@ -79,8 +81,7 @@ void DrawStriped(int32_t x, int32_t y, int32_t diameter, uint8_t colour) {
     }
     for (int32_t j = 0; j <= dithered && i < rows.count; ++j, ++i) {
       const DiscRow& row = rows.rows[static_cast<size_t>(i)];
-      const auto pattern = DitherRow(j, colour);
-      DrawHorzLinePat(x - row.halfWidth, x + row.halfWidth, row.y, pattern, band, 1.0f);
+      DrawHorzLinePat(x - row.halfWidth, x + row.halfWidth, row.y, patterns[static_cast<size_t>(j)], band, 1.0f);
     }
     ++band;
   }

@@ -28,13 +28,13 @@ bool EndsFit(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t width) {
 
 // The run across the line at (x, y): ramp entries from..to of a run of `width` pixels.
 void LayRun(int32_t x, int32_t y, bool steep, const Ramp& ramp, int32_t width, int32_t from, int32_t to) {
-  for (int32_t i = from; i <= to; ++i) {
-    const int32_t offset = i - width / 2;
-    if (steep)
-      PutClippedPixel(x + offset, y, ramp[static_cast<size_t>(i)]);
-    else
-      PutClippedPixel(x, y + offset, ramp[static_cast<size_t>(i)]);
+  if (from > to) return;
+  const int32_t start = from - width / 2;
+  if (steep) {
+    PutClippedRun(x + start, x + start + (to - from), y, ramp.data() + from);
+    return;
   }
+  for (int32_t i = from; i <= to; ++i) PutClippedPixel(x, y + i - width / 2, ramp[static_cast<size_t>(i)]);
 }
 
 // Walks from the first end towards the second, one step per pixel of the major axis, calling

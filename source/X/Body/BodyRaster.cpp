@@ -1,8 +1,9 @@
 #include "X/Body/BodyRaster.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
-#include "X/Body/BodyNumbers.h"
 
 BodyRasterTarget gBodyRaster;
 
@@ -42,14 +43,14 @@ void DrawHorzLine(int32_t x1, int32_t x2, int32_t y, uint8_t colour) {
 
 void DrawHorzLinePat(int32_t x1, int32_t x2, int32_t y, std::span<const uint8_t> pattern, int32_t colourOffset,
                      float step) {
-  if (!SpanOnFrame(x1, x2, y)) return;
+  if (!SpanOnFrame(x1, x2, y) || !std::isfinite(step) || step < 0.0f) return;
   const int32_t count = x2 - x1 + 1;
-  const int32_t lastSample = TruncateToInt(static_cast<double>(count - 1) * step);
-  if (step < 0.0f || lastSample < 0 || static_cast<size_t>(lastSample) >= pattern.size()) return;
+  // The last pixel samples farthest; sampling is monotonic, so that one check covers the span.
+  if (!(static_cast<float>(count - 1) * step < static_cast<float>(pattern.size()))) return;
   uint8_t* at = PixelAt(x1, y);
+  const auto offset = static_cast<uint8_t>(colourOffset);
   auto sample = [&](int32_t i) {
-    return static_cast<uint8_t>(pattern[static_cast<size_t>(TruncateToInt(static_cast<double>(i) * step))] +
-                                colourOffset);
+    return static_cast<uint8_t>(pattern[static_cast<size_t>(static_cast<float>(i) * step)] + offset);
   };
   const int32_t singles = count % 4;
   for (int32_t i = 0; i < singles; ++i) *at++ = sample(i);
@@ -57,6 +58,13 @@ void DrawHorzLinePat(int32_t x1, int32_t x2, int32_t y, std::span<const uint8_t>
     const uint8_t group[4] = {sample(i), sample(i + 1), sample(i + 2), sample(i + 3)};
     std::memcpy(at, group, sizeof group);
   }
+}
+
+void PutClippedRun(int32_t x1, int32_t x2, int32_t y, const uint8_t* colours) {
+  const BodyRasterTarget& t = gBodyRaster;
+  if (!t.pixels || y < 0 || y > t.largestY) return;
+  const int32_t first = std::max(x1, 0), last = std::min(x2, t.largestX);
+  if (first <= last) std::memcpy(PixelAt(first, y), colours + (first - x1), static_cast<size_t>(last - first + 1));
 }
 
 void PutClippedPixel(int32_t x, int32_t y, uint8_t colour) {

@@ -34,3 +34,5 @@ void DrawHorzLinePat(int32_t x1, int32_t x2, int32_t y, std::span<const uint8_t>
 
 // Writes one pixel when it lies on the frame; the limbs lay their runs through it.
 void PutClippedPixel(int32_t x, int32_t y, uint8_t colour);
+// Writes the colours of a run from x1 to x2 on row y, leaving out what lies off the frame.
+void PutClippedRun(int32_t x1, int32_t x2, int32_t y, const uint8_t* colours);

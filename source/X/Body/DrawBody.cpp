@@ -142,10 +142,10 @@ ProjectedPoint ProjectFramePoint(float x, float y, float z, float sin1, float co
 }
 
 int32_t PartColour(uint8_t ramp, int32_t colourShift, bool fixedColour) {
-  int32_t shifted = ramp;
-  if (colourShift != 0 && !fixedColour) shifted = (ramp + colourShift) % kRamps;
-  const int32_t index = (shifted + 2) * 16 + 4;
-  return index >= 0 && index <= 255 ? index : -1;
+  int64_t shifted = ramp;
+  if (colourShift != 0 && !fixedColour) shifted = (ramp + static_cast<int64_t>(colourShift)) % kRamps;
+  const int64_t index = (shifted + 2) * 16 + 4;
+  return index >= 0 && index <= 255 ? static_cast<int32_t>(index) : -1;
 }
 
 void DrawBody(bBody* body, float angle1, float angle2, const bPrivAnim* anim, int32_t frame, int32_t screenX,
