@@ -1,6 +1,6 @@
 // The people's figures: "PrivAnim.df" loaded as the people start, every key looked up in
-// every body, every body drawn in every animation and frame (and one frame past the end) at
-// a few turns into a small frame, then everything deleted again.
+// every body, every body drawn in every animation and frame (up to four, and one past the end)
+// at a few turns into a small frame, then everything deleted again.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -20,7 +20,7 @@ namespace {
 constexpr int32_t kWidth = 96;
 constexpr int32_t kHeight = 72;
 constexpr int32_t kMostItems = 24;
-constexpr int32_t kMostFrames = 6;
+constexpr int32_t kMostFrames = 4;
 constexpr uint32_t kKeys[] = {0x4E6F4D6F /* NoMo */, 0x3157616C /* 1Wal */, 0x44675374 /* DgSt */, 0};
 
 void Prepare(std::vector<uint8_t>& frame) {
@@ -42,9 +42,12 @@ void DrawEveryPose(bBody* body) {
   for (bPrivAnim* anim : gPrivAnims->Items()) {
     if (++animations > kMostItems) break;
     const int32_t frames = anim->FrameCount() < kMostFrames ? anim->FrameCount() : kMostFrames;
+    // Frames alternate between a small figure in the middle and a large one at the edge.
     for (int32_t frame = 0; frame <= frames; ++frame) {
-      DrawBody(body, 0.3f, 1.0f * static_cast<float>(frame), anim, frame, kWidth / 2, kHeight / 2, 2.0f, 7, frame);
-      DrawBody(body, 6.0f, -20.0f, anim, frame, 3, kHeight - 2, 11.7f, 1, 0);
+      if (frame % 2 == 0)
+        DrawBody(body, 0.3f, static_cast<float>(frame), anim, frame, kWidth / 2, kHeight / 2, 2.0f, 7, frame);
+      else
+        DrawBody(body, 6.0f, -20.0f, anim, frame, 3, kHeight - 2, 11.7f, 3, 0);
     }
   }
 }
