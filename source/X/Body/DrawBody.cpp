@@ -45,8 +45,9 @@ void PosePart(const bBody& body, int32_t index, const uint8_t* frameRow, const P
   const uint8_t* parent = body.Parent(index);
   const FramePart* parentSlot = nullptr;
   if (parent) {
+    // A signed byte: any index that is not negative is a slot of the table.
     const int8_t parentIndex = BodyPart{const_cast<uint8_t*>(parent)}.FramePart();
-    if (parentIndex >= 0 && parentIndex < kFrameParts) parentSlot = &gFramePartTable[static_cast<size_t>(parentIndex)];
+    if (parentIndex >= 0) parentSlot = &gFramePartTable[static_cast<size_t>(parentIndex)];
   }
   if (parentSlot && parentSlot->endSet) {
     slot.startX = parentSlot->endX;
