@@ -20,6 +20,7 @@ mkdir "$work/src"
 cp "$sources/strings.txt" "$work/src/strings.txt"
 cp -r "$sources/sound" "$work/src/sound"
 cp -r "$sources/radio" "$work/src/radio"
+cp -r "$sources/people" "$work/src/people"
 echo '44999 "one more"' >> "$work/src/strings.txt"
 "$generator" "$work/src" "$work/data"
 after=$(stat -c '%Y %i' "$work/data/strings.tbl")

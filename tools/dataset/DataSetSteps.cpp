@@ -10,6 +10,7 @@
 #include "dataset/RadioSteps.h"
 #include "dataset/SoundFileSteps.h"
 #include "dataset/StringTableStep.h"
+#include "peoplefiles/FigureCompiler.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ std::vector<DataSetStep> AllSteps() {
   AddObjectSetSteps(steps);
   AddCitySteps(steps);
   AddMessageBoxImageSteps(steps);
+  steps.push_back({"X/PrivAnim.df", "people/skeletons.txt, bodies.txt, animations.txt", WritePrivAnimFile});
   return steps;
 }
 

@@ -101,23 +101,6 @@ Canvas PaintFireBoard() {
   return board;
 }
 
-Canvas PaintHead(uint32_t variant) {
-  Canvas head(52, 25);
-  const uint8_t skin = static_cast<uint8_t>(224 + 3 + variant % 5);
-  const uint8_t hair = static_cast<uint8_t>(32 + 2 + (variant % 3) * 3);
-  for (int32_t side = 0; side < 2; ++side) {
-    const int32_t left = side * 26;
-    head.Ellipse(left + 3, 1, left + 23, 25, skin);
-    head.Ellipse(left + 3, 0, left + 23, side ? 25 : 11, hair);
-    if (side == 0) {
-      head.Rect(left + 8, 11, left + 11, 13, 32 + 1);
-      head.Rect(left + 15, 11, left + 18, 13, 32 + 1);
-      head.Rect(left + 10, 18, left + 16, 19, 96 + 6);
-    }
-  }
-  return head;
-}
-
 Canvas PaintFence() {
   Canvas fence(32, 32);
   for (int32_t y = 0; y < 32; ++y) {

@@ -21,5 +21,3 @@ Canvas PaintHelipadH();
 Canvas PaintFireBoard();
 // A wire fence on posts, stored column by column, texel 0 clear.
 Canvas PaintFence();
-// A plain head, front and back side by side, 52 x 25.
-Canvas PaintHead(uint32_t variant);

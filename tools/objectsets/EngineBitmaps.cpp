@@ -1,5 +1,6 @@
 #include "objectsets/EngineBitmaps.h"
 
+#include "X/Body/FaceTable.h"
 #include "enginefiles/BitmapFileWriter.h"
 #include "enginefiles/RemapTable.h"
 #include "enginefiles/ShadeTable.h"
@@ -8,6 +9,7 @@
 #include "objectsets/EffectTextures.h"
 #include "objectsets/FacadeTiles.h"
 #include "objectsets/ObjectSetIds.h"
+#include "peoplefiles/FaceImages.h"
 #include "platform/Process.h"
 
 namespace {
@@ -34,10 +36,12 @@ bool IsFaceSlot(uint32_t slot) {
   return false;
 }
 
-uint32_t FaceVariant(uint32_t slot) {
-  for (uint32_t i = 0; i < kFaceBitmaps.size(); ++i)
-    if (kFaceBitmaps[i] == slot) return i;
-  return 0;
+// The face whose face value names the slot, painted by the people's face painter.
+Canvas PaintFace(uint32_t slot) {
+  Canvas face(kFaceWidth, kFaceHeight);
+  for (size_t number = 0; number < kFaceTable.size(); ++number)
+    if (kFaceTable[number] == slot) face.pixels = PaintFaceImage(static_cast<int32_t>(number));
+  return face;
 }
 
 Canvas PaintSlot(uint32_t slot) {
@@ -62,7 +66,7 @@ Canvas PaintSlot(uint32_t slot) {
   if (slot >= kFirstParticleBitmap && slot < kFirstParticleBitmap + kParticleKinds) {
     return PaintParticle(slot - kFirstParticleBitmap);
   }
-  if (IsFaceSlot(slot)) return PaintHead(FaceVariant(slot));
+  if (IsFaceSlot(slot)) return PaintFace(slot);
   return Canvas(1, 1);  // a slot nothing names
 }
 

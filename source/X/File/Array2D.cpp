@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "X/File/ArrayTable.h"
+#include "X/File/OpenIfClosed.h"
 #include "X/Y/XAssert.h"
 #include "platform/BigEndian.h"
 
@@ -19,18 +20,6 @@ constexpr int64_t kHugeArray = 8000000;
 // Which types were loaded from which file: (null, 0) is a free slot.
 std::pair<FlatResFile*, uint32_t> gLoaded[Array2D::kLoadedTypeSlots];
 std::vector<std::unique_ptr<Array2D>> gLoadedArrays;
-
-// Opens a closed file by its own name; true when it was opened here.
-bool OpenForLoading(FlatResFile* file) {
-  if (file->IsOpen()) return false;
-  uint8_t name[kPStrBufferSize];
-  std::memcpy(name, file->Name(), file->Name()[0] + 1);
-  if (file->Open(name) != 0) {
-    X_ASSERT("couldn't open file");
-    return false;
-  }
-  return true;
-}
 
 bool RecordLoadedType(FlatResFile* file, uint32_t type) {
   auto free = std::find(std::begin(gLoaded), std::end(gLoaded), std::pair<FlatResFile*, uint32_t>{});
@@ -181,7 +170,7 @@ bool Array2D::ReadFromDisk(Handle handle, FlatResFile* file, int32_t entrySize, 
     return false;
   }
   mFile = file;
-  bool openedHere = OpenForLoading(file);
+  bool openedHere = OpenIfClosed(file);
   mHandle = handle;
   mResourceType = file->GetResType(handle);
   file->GetResID(handle, mResourceId);
@@ -210,7 +199,7 @@ void Array2D::LoadAllOfType(FlatResFile* file, uint32_t type, int32_t entrySize,
     return;
   }
   if (!RecordLoadedType(file, type)) return;
-  bool openedHere = OpenForLoading(file);
+  bool openedHere = OpenIfClosed(file);
   int32_t count = file->CountResources(type);
   for (int32_t index = 1; index <= count; ++index) {
     Handle handle = file->GetIndResource(type, index, nullptr);
@@ -236,3 +225,12 @@ void Array2D::FreeAllLoaded() {
 }
 
 int32_t Array2D::LoadedCount() { return static_cast<int32_t>(gLoadedArrays.size()); }
+
+std::unique_ptr<Array2D> Array2D::TakeLoaded(const Array2D* array) {
+  auto held = std::find_if(gLoadedArrays.begin(), gLoadedArrays.end(),
+                           [array](const std::unique_ptr<Array2D>& loaded) { return loaded.get() == array; });
+  if (held == gLoadedArrays.end()) return nullptr;
+  std::unique_ptr<Array2D> taken = std::move(*held);
+  gLoadedArrays.erase(held);
+  return taken;
+}

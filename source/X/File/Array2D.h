@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "X/File/FlatResFile.h"
 #include "X/Y/Memwrap.h"
@@ -54,6 +55,9 @@ public:
   // Deletes the arrays LoadAllOfType made and forgets which types were loaded.
   static void FreeAllLoaded();
   static int32_t LoadedCount();
+  // Hands a loaded array over to an owner of its own; null when LoadAllOfType does not hold
+  // it (never loaded, or already taken).
+  static std::unique_ptr<Array2D> TakeLoaded(const Array2D* array);
 
 private:
   void SetName(const uint8_t* name);

@@ -1,0 +1,3 @@
+#include "X/Body/FramePartTable.h"
+
+std::array<FramePart, kFrameParts> gFramePartTable;
