@@ -6,8 +6,6 @@
 #include "imagefiles/ControlImages.h"
 #include "imagefiles/GamePalette.h"
 
-namespace {
-
 bool WriteControlImage(const ControlImage& image, const std::string& outputPath, std::string& error) {
   const GamePaletteColours& palette = GamePalette();
   const std::vector<uint8_t> bytes =
@@ -18,6 +16,8 @@ bool WriteControlImage(const ControlImage& image, const std::string& outputPath,
   error = "cannot write " + outputPath;
   return false;
 }
+
+namespace {
 
 bool WriteButton(const std::string&, const std::string& outputPath, std::string& error) {
   return WriteControlImage(ButtonImage(), outputPath, error);

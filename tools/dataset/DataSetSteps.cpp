@@ -6,6 +6,7 @@
 #include "dataset/MoneyGaugeFont.h"
 #include "dataset/ObjectSetSteps.h"
 #include "dataset/RadioSteps.h"
+#include "dataset/ScrollImageSteps.h"
 #include "dataset/SoundFileSteps.h"
 #include "dataset/StringTableStep.h"
 
@@ -23,6 +24,7 @@ std::vector<DataSetStep> AllSteps() {
   AddControlImageSteps(steps);
   AddObjectSetSteps(steps);
   AddCitySteps(steps);
+  AddScrollImageSteps(steps);
   return steps;
 }
 
