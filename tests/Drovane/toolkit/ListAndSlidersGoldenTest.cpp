@@ -1,22 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "Drovane/DataPaths.h"
-#include "Drovane/ScreenFixture.h"
 #include "Drovane/toolkit/ContainerWindow.h"
+#include "Drovane/toolkit/ControlScreenFixture.h"
 #include "Drovane/toolkit/ScrollBarWindow.h"
 #include "Drovane/toolkit/SliderWindow.h"
 #include "Drovane/toolkit/TextListWindow.h"
-#include "Drovane/toolkit/WindowManager.h"
-#include "imagefiles/BmpWriter.h"
-#include "imagefiles/GamePalette.h"
 #include "imagefiles/ScrollImages.h"
 #include "support/ImageCheck.h"
-#include "support/TempFolder.h"
 
 using platform::Rect;
 
@@ -24,46 +18,17 @@ namespace {
 
 // A list with its scroll bar and a slider each way, on the generator's images, composed
 // through the root into the screen buffer.
-class ListAndSlidersGoldenTest : public ScreenFixture {
+class ListAndSlidersGoldenTest : public ControlScreenFixture {
 protected:
   void SetUp() override {
-    ScreenFixture::SetUp();
-    mRootA = gDataPaths.RootA();
-    mRootB = gDataPaths.RootB();
-    gDataPaths.SetRoots(folder.Game("data"), folder.Game("none"));
-    GraphicWindow::defaultTransparentIndex = 254;
+    ControlScreenFixture::SetUp();
     Write("scroll.bmp", ScrollStripImage());
     Write("sliderth.bmp", SliderThumbImage(false));
     Write("slidertv.bmp", SliderThumbImage(true));
     Write("sliderbh.bmp", SliderTrackImage(false));
     Write("sliderbv.bmp", SliderTrackImage(true));
     Write("panel.bmp", {360, 250, std::vector<uint8_t>(360 * 250, 21)});
-    for (size_t i = 0; i < 256; ++i) {
-      const platform::Rgb& c = GamePalette()[i];
-      colours[i] = static_cast<uint32_t>(c.red) << 16 | static_cast<uint32_t>(c.green) << 8 | c.blue;
-    }
-    MakeScreen(1, colours.data());
   }
-  void TearDown() override {
-    GraphicWindow::defaultTransparentIndex = -1;
-    gDataPaths.SetRoots(mRootA, mRootB);
-    ScreenFixture::TearDown();
-  }
-
-  void Write(const std::string& name, const ControlImage& image) {
-    const GamePaletteColours& palette = GamePalette();
-    const std::vector<uint8_t> bytes =
-        WriteBmp(image.width, image.height, image.pixels, std::vector<platform::Rgb>(palette.begin(), palette.end()));
-    folder.Write("data/bmp/" + name, std::string(bytes.begin(), bytes.end()));
-  }
-
-  TempFolder folder;
-  WindowManager manager;
-  std::array<uint32_t, 256> colours{};
-
-private:
-  std::string mRootA;
-  std::string mRootB;
 };
 
 TEST_F(ListAndSlidersGoldenTest, ComposesAListAndSlidersIntoTheScreen) {

@@ -20,29 +20,22 @@ constexpr int32_t kLineHeight = 13;
 const char* const kItems[] = {"Auto", "Police Car", "Criminal Vehicle"};
 
 // A pop-up of three items with 13-pixel lines opened near the bottom right of a 200 x 200
-// root, so that it has to move inside.
+// rootWindow, so that it has to move inside.
 class PopupListWindowTest : public ToolkitFixture {
 protected:
   void SetUp() override {
     ToolkitFixture::SetUp();
-    screen = std::make_unique<CBackBuffer>(200, 200);
-    root = new ContainerWindow({0, 0, 200, 200}, 0, screen.get(), nullptr, 1);
-    manager.SetRootWindow(root);
-  }
-  void TearDown() override {
-    delete root;
-    screen.reset();
-    ToolkitFixture::TearDown();
+    MakeRoot(200, 200);
   }
 
   FixedPopupList* Open(CommandReceiver* notify) {
-    auto* popup = new FixedPopupList({190, 170, 191, 171}, kLineHeight, root, notify);
+    auto* popup = new FixedPopupList({190, 170, 191, 171}, kLineHeight, rootWindow, notify);
     for (const char* item : kItems) popup->InsertItem(item, -1);
     popup->Initialize();
     owner.Take();
     return popup;
   }
-  // A point of the pop-up in root coordinates.
+  // A point of the pop-up in rootWindow coordinates.
   static std::pair<int32_t, int32_t> At(const GraphicWindow* popup, int32_t x, int32_t y) {
     return {popup->mRect.left + x, popup->mRect.top + y};
   }
@@ -59,8 +52,6 @@ protected:
     manager.OnMouseUp(rootX, rootY, 1);
   }
 
-  std::unique_ptr<CBackBuffer> screen;
-  ContainerWindow* root = nullptr;
   ValueRecorder owner;
 };
 
@@ -107,7 +98,7 @@ TEST_F(PopupListWindowTest, TheSelectionFollowsThePointerAndAReleaseChooses) {
                                    {kPopupChosen, 1}}));
   EXPECT_TRUE(liveWhenTold);
   EXPECT_FALSE(GraphicWindow::IsValidWindow(popup));
-  EXPECT_TRUE(root->mChildren.empty());
+  EXPECT_TRUE(rootWindow->mChildren.empty());
 }
 
 TEST_F(PopupListWindowTest, AReleaseWithNothingSelectedChoosesMinusOne) {

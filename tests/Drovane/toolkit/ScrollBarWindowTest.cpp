@@ -26,17 +26,13 @@ protected:
     platform::SetClockSource(&clock);
     clock.systemMs = 1000;
     WriteNumberedStrip("scroll.bmp", 16, 16, 12, kFirstCellColour);
-    screen = std::make_unique<CBackBuffer>(200, 200);
-    root = new ContainerWindow({0, 0, 200, 200}, 0, screen.get(), nullptr, 1);
-    manager.SetRootWindow(root);
-    auto* panel = new GraphicWindow({0, 0, 200, 200}, 9, root, nullptr, 1);
+    MakeRoot(200, 200);
+    auto* panel = new GraphicWindow({0, 0, 200, 200}, 9, rootWindow, nullptr, 1);
     bar = new ScrollBarWindow({20, 30, 120, 31}, 1, 0, panel, &owner, 1, nullptr);
     bar->Initialize();
     bar->SetMaximum(10);
   }
   void TearDown() override {
-    delete root;
-    screen.reset();
     platform::SetClockSource(nullptr);
     ToolkitFixture::TearDown();
   }
@@ -52,11 +48,9 @@ protected:
     clock.systemMs = ms;
     manager.DrawWindows();
   }
-  uint8_t CellShownAt(int32_t x) { return static_cast<uint8_t>(PixelAt(*screen, 20 + x, 30 + 8) - kFirstCellColour); }
+  uint8_t CellShownAt(int32_t x) { return static_cast<uint8_t>(PixelAt(*rootImage, 20 + x, 30 + 8) - kFirstCellColour); }
 
   platform::ManualClock clock;
-  std::unique_ptr<CBackBuffer> screen;
-  ContainerWindow* root = nullptr;
   ScrollBarWindow* bar = nullptr;
   ValueRecorder owner;
 };
@@ -199,10 +193,10 @@ TEST_F(ScrollBarWindowTest, DrawsArrowsTrackAndThumbFromTheStrip) {
                                                {58, 3}, {83, 3}, {84, 4}, {99, 4}};
   for (const auto& [x, cell] : shown) EXPECT_EQ(CellShownAt(x), cell) << x;
 
-  auto* upright = new ScrollBarWindow({150, 10, 151, 90}, 2, 1, root, nullptr, 1, nullptr);
+  auto* upright = new ScrollBarWindow({150, 10, 151, 90}, 2, 1, rootWindow, nullptr, 1, nullptr);
   upright->Initialize();
   manager.DrawWindows();
-  auto cellAt = [&](int32_t y) { return PixelAt(*screen, 158, 10 + y) - kFirstCellColour; };
+  auto cellAt = [&](int32_t y) { return PixelAt(*rootImage, 158, 10 + y) - kFirstCellColour; };
   EXPECT_EQ(upright->mRect, (Rect{150, 10, 166, 90}));
   EXPECT_EQ(cellAt(0), 6);
   EXPECT_EQ(cellAt(16), 8);
@@ -213,13 +207,13 @@ TEST_F(ScrollBarWindowTest, DrawsArrowsTrackAndThumbFromTheStrip) {
 // A strip that did not load has empty cells: the bar draws nothing (its track of empty
 // tiles would never end) and keeps its rectangle.
 TEST_F(ScrollBarWindowTest, ABarWithoutItsStripDrawsNothing) {
-  auto* broken = new ScrollBarWindow({10, 100, 110, 120}, 2, 0, root, nullptr, 1, "missing.bmp");
+  auto* broken = new ScrollBarWindow({10, 100, 110, 120}, 2, 0, rootWindow, nullptr, 1, "missing.bmp");
   broken->Initialize();
   EXPECT_EQ(broken->mRect, (Rect{10, 100, 110, 120}));
   EXPECT_EQ(broken->CellWidth(), 0);
-  screen->FillRect(9, nullptr);
+  rootImage->FillRect(9, nullptr);
   EXPECT_EQ(broken->Draw(), 1);
-  EXPECT_EQ(PixelAt(*screen, 50, 110), 9);
+  EXPECT_EQ(PixelAt(*rootImage, 50, 110), 9);
   int32_t part = 0;
   broken->HitTest(part, 50, 10);
   EXPECT_NE(part, kScrollOutside);

@@ -16,7 +16,7 @@ namespace {
 constexpr uint8_t kThumbColour = 60;
 constexpr uint8_t kTrackColour = 61;
 
-// A root over a 200 x 200 image; thumbs 10 x 20 ("thumb.bmp") and 20 x 10 ("vthumb.bmp"),
+// A rootWindow over a 200 x 200 image; thumbs 10 x 20 ("thumb.bmp") and 20 x 10 ("vthumb.bmp"),
 // a track 100 x 30 ("track.bmp").
 class SliderWindowTest : public ToolkitFixture {
 protected:
@@ -26,25 +26,16 @@ protected:
     WritePlainBitmap("vthumb.bmp", 20, 10, kThumbColour);
     WritePlainBitmap("track.bmp", 100, 30, kTrackColour);
     WriteNumberedStrip("scroll.bmp", 16, 16, 12, 130);
-    screen = std::make_unique<CBackBuffer>(200, 200);
-    root = new ContainerWindow({0, 0, 200, 200}, 0, screen.get(), nullptr, 1);
-    manager.SetRootWindow(root);
-  }
-  void TearDown() override {
-    delete root;
-    screen.reset();
-    ToolkitFixture::TearDown();
+    MakeRoot(200, 200);
   }
 
   // A slider 100 wide, thumb 10 wide, end margin 8, range 0..8.
   SliderWindow* MakeSlider(const char* track = "track.bmp", int32_t margin = 8) {
-    auto* slider = new SliderWindow({10, 10, 110, 40}, 5, 0, root, &owner, 1, "thumb.bmp", track, margin);
+    auto* slider = new SliderWindow({10, 10, 110, 40}, 5, 0, rootWindow, &owner, 1, "thumb.bmp", track, margin);
     slider->Initialize();
     return slider;
   }
 
-  std::unique_ptr<CBackBuffer> screen;
-  ContainerWindow* root = nullptr;
   ValueRecorder owner;
 };
 
@@ -74,7 +65,7 @@ TEST_F(SliderWindowTest, TakesTheTrackSizeAndKeepsItsRectWithoutOne) {
   EXPECT_EQ(slider->mTransparentIndex, kControlTransparentIndex);
   EXPECT_TRUE(slider->mpImage->mTransparent);
   // A track file that does not load leaves no track image and the rectangle as made.
-  auto* missing = new SliderWindow({0, 50, 60, 70}, 6, 0, root, nullptr, 1, "thumb.bmp", "none.bmp", 8);
+  auto* missing = new SliderWindow({0, 50, 60, 70}, 6, 0, rootWindow, nullptr, 1, "thumb.bmp", "none.bmp", 8);
   missing->Initialize();
   EXPECT_EQ(missing->mpTrackImage, nullptr);
   EXPECT_EQ(missing->mRect, (Rect{0, 50, 60, 70}));
@@ -110,7 +101,7 @@ TEST_F(SliderWindowTest, ConvertsBetweenValueAndPixelBothWays) {
 }
 
 TEST_F(SliderWindowTest, TheMinimumIsAtTheBottomOfASliderAndTheTopOfAScrollBar) {
-  auto* slider = new SliderWindow({0, 0, 30, 100}, 1, 1, root, nullptr, 1, "vthumb.bmp", "", 8);
+  auto* slider = new SliderWindow({0, 0, 30, 100}, 1, 1, rootWindow, nullptr, 1, "vthumb.bmp", "", 8);
   slider->Initialize();
   EXPECT_EQ(slider->mThumbRect, (Rect{5, 82, 25, 92}));
   slider->SetValue(8);
@@ -119,13 +110,13 @@ TEST_F(SliderWindowTest, TheMinimumIsAtTheBottomOfASliderAndTheTopOfAScrollBar) 
   slider->ValueFromPoint(value, 0, 82);
   EXPECT_EQ(value, 0);
 
-  auto* bar = new ScrollBarWindow({40, 0, 41, 100}, 2, 1, root, nullptr, 1, nullptr);
+  auto* bar = new ScrollBarWindow({40, 0, 41, 100}, 2, 1, rootWindow, nullptr, 1, nullptr);
   bar->Initialize();
   EXPECT_EQ(bar->mRect, (Rect{40, 0, 56, 100}));
   EXPECT_EQ(bar->mThumbRect.top, 16);
   bar->SetValue(8);
   EXPECT_EQ(bar->mThumbRect.top, 100 - 16 - 16);
-  auto* across = new ScrollBarWindow({0, 150, 100, 151}, 3, 0, root, nullptr, 1, nullptr);
+  auto* across = new ScrollBarWindow({0, 150, 100, 151}, 3, 0, rootWindow, nullptr, 1, nullptr);
   across->Initialize();
   EXPECT_EQ(across->Height(), 16);
   EXPECT_EQ(across->mThumbRect.left, 16);
@@ -169,7 +160,7 @@ TEST_F(SliderWindowTest, EmptyRangeAndZeroTravelGiveTheMinimum) {
   slider->SetMinimum(3);
   slider->SetMaximum(3);
   EXPECT_EQ(slider->mThumbRect.left, 8);
-  auto* tight = new SliderWindow({0, 50, 26, 80}, 6, 0, root, nullptr, 1, "thumb.bmp", "", 8);
+  auto* tight = new SliderWindow({0, 50, 26, 80}, 6, 0, rootWindow, nullptr, 1, "thumb.bmp", "", 8);
   tight->Initialize();
   tight->SetMinimum(2);
   EXPECT_EQ(tight->mPositionAtMaximum, tight->mPositionAtMinimum);
@@ -206,7 +197,7 @@ TEST_F(SliderWindowTest, TheOwnerMayCloseTheSliderFromItsNotification) {
   owner.action = [](GraphicWindow* sender) { sender->Close(); };
   manager.OnMouseDown(10 + 45, 20, 1);
   EXPECT_FALSE(GraphicWindow::IsValidWindow(slider));
-  EXPECT_TRUE(root->mChildren.empty());
+  EXPECT_TRUE(rootWindow->mChildren.empty());
   EXPECT_EQ(owner.entries.size(), 1u);
 }
 
@@ -215,26 +206,26 @@ TEST_F(SliderWindowTest, DrawsTheTrackThenTheThumb) {
   SliderWindow* slider = MakeSlider();
   slider->SetValue(4);
   manager.DrawWindows();
-  EXPECT_EQ(PixelAt(*screen, 10, 10), kTrackColour);
-  EXPECT_EQ(PixelAt(*screen, 10 + 44, 20), kTrackColour);
-  EXPECT_EQ(PixelAt(*screen, 10 + 45, 15), kThumbColour);
-  EXPECT_EQ(PixelAt(*screen, 10 + 54, 34), kThumbColour);
-  EXPECT_EQ(PixelAt(*screen, 10 + 55, 20), kTrackColour);
+  EXPECT_EQ(PixelAt(*rootImage, 10, 10), kTrackColour);
+  EXPECT_EQ(PixelAt(*rootImage, 10 + 44, 20), kTrackColour);
+  EXPECT_EQ(PixelAt(*rootImage, 10 + 45, 15), kThumbColour);
+  EXPECT_EQ(PixelAt(*rootImage, 10 + 54, 34), kThumbColour);
+  EXPECT_EQ(PixelAt(*rootImage, 10 + 55, 20), kTrackColour);
   EXPECT_EQ(slider->mDirty, 0);
 }
 
 // Without a track image: the slider colour, a line along the middle and the frame, both
 // in the target's pen colour.
 TEST_F(SliderWindowTest, DrawsAPlainTrackWithoutATrackImage) {
-  auto* slider = new SliderWindow({20, 20, 120, 50}, 6, 0, root, nullptr, 1, "thumb.bmp", "", 8);
+  auto* slider = new SliderWindow({20, 20, 120, 50}, 6, 0, rootWindow, nullptr, 1, "thumb.bmp", "", 8);
   slider->Initialize();
-  screen->mPenColor = 0x000000;
+  rootImage->mPenColor = 0x000000;
   manager.DrawWindows();
   const uint8_t fill = static_cast<uint8_t>(WindowColors[kSliderColorEntry]);
-  EXPECT_EQ(PixelAt(*screen, 20 + 4, 20 + 5), fill);
-  EXPECT_EQ(PixelAt(*screen, 20 + 50, 20 + 15), 0);
-  EXPECT_EQ(PixelAt(*screen, 20 + 50, 20), 0);
-  EXPECT_EQ(PixelAt(*screen, 20 + 8, 20 + 10), kThumbColour);
+  EXPECT_EQ(PixelAt(*rootImage, 20 + 4, 20 + 5), fill);
+  EXPECT_EQ(PixelAt(*rootImage, 20 + 50, 20 + 15), 0);
+  EXPECT_EQ(PixelAt(*rootImage, 20 + 50, 20), 0);
+  EXPECT_EQ(PixelAt(*rootImage, 20 + 8, 20 + 10), kThumbColour);
   EXPECT_EQ(slider->mpTrackImage, nullptr);
 }
 

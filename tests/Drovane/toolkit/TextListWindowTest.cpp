@@ -24,19 +24,12 @@ protected:
   void SetUp() override {
     ToolkitFixture::SetUp();
     WriteNumberedStrip("scroll.bmp", 16, 16, 12, 130);
-    screen = std::make_unique<CBackBuffer>(300, 300);
-    root = new ContainerWindow({0, 0, 300, 300}, 0, screen.get(), nullptr, 1);
-    manager.SetRootWindow(root);
-  }
-  void TearDown() override {
-    delete root;
-    screen.reset();
-    ToolkitFixture::TearDown();
+    MakeRoot(300, 300);
   }
 
   // A list of the given height holding items "item 0" ... with 10-pixel lines.
   FixedTextList* MakeList(int32_t items, int32_t height = 100, int32_t lineHeight = 10) {
-    auto* list = new FixedTextList({10, 10, 150, 10 + height}, lineHeight, root, &owner);
+    auto* list = new FixedTextList({10, 10, 150, 10 + height}, lineHeight, rootWindow, &owner);
     list->Initialize();
     for (int32_t i = 0; i < items; ++i) list->InsertItem("item " + std::to_string(i), -1);
     owner.Take();
@@ -44,8 +37,6 @@ protected:
   }
   static std::vector<std::string> Items(const TextListWindow& list) { return list.mItems; }
 
-  std::unique_ptr<CBackBuffer> screen;
-  ContainerWindow* root = nullptr;
   ValueRecorder owner;
 };
 
@@ -329,17 +320,17 @@ TEST_F(TextListWindowTest, DrawsTheBackgroundAndTheSelectionBar) {
   list->SetFillColors(40, 41);
   list->SetSelection(2);
   manager.DrawWindows();
-  EXPECT_EQ(PixelAt(*screen, 12, 12), 40);
-  EXPECT_EQ(PixelAt(*screen, 147, 10 + 20), 41);
-  EXPECT_EQ(PixelAt(*screen, 147, 10 + 29), 41);
-  EXPECT_EQ(PixelAt(*screen, 147, 10 + 19), 40);
-  EXPECT_EQ(PixelAt(*screen, 147, 10 + 30), 40);
+  EXPECT_EQ(PixelAt(*rootImage, 12, 12), 40);
+  EXPECT_EQ(PixelAt(*rootImage, 147, 10 + 20), 41);
+  EXPECT_EQ(PixelAt(*rootImage, 147, 10 + 29), 41);
+  EXPECT_EQ(PixelAt(*rootImage, 147, 10 + 19), 40);
+  EXPECT_EQ(PixelAt(*rootImage, 147, 10 + 30), 40);
   list->SetFilled(0);
-  screen->FillRect(9, nullptr);
+  rootImage->FillRect(9, nullptr);
   list->SetDirty(1, 1);
   manager.DrawWindows();
-  EXPECT_EQ(PixelAt(*screen, 12, 12), 9);
-  EXPECT_EQ(PixelAt(*screen, 147, 10 + 25), 9);
+  EXPECT_EQ(PixelAt(*rootImage, 12, 12), 9);
+  EXPECT_EQ(PixelAt(*rootImage, 147, 10 + 25), 9);
 }
 
 TEST_F(TextListWindowTest, InsertsLocalizedStringsWithTheBaseFallback) {
