@@ -8,6 +8,7 @@
 #include "dataset/MoneyGaugeFont.h"
 #include "dataset/ObjectSetSteps.h"
 #include "dataset/RadioSteps.h"
+#include "dataset/ScrollImageSteps.h"
 #include "dataset/SoundFileSteps.h"
 #include "dataset/StringTableStep.h"
 #include "peoplefiles/FigureCompiler.h"
@@ -29,6 +30,7 @@ std::vector<DataSetStep> AllSteps() {
   AddCitySteps(steps);
   AddMessageBoxImageSteps(steps);
   steps.push_back({"X/PrivAnim.df", "people/skeletons.txt, bodies.txt, animations.txt", WritePrivAnimFile});
+  AddScrollImageSteps(steps);
   return steps;
 }
 

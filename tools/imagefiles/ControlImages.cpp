@@ -4,14 +4,8 @@
 
 namespace {
 
-// Palette indexes of the static colours the controls are drawn in.
-constexpr uint8_t kBlack = 0;
-constexpr uint8_t kSilver = 7;
-constexpr uint8_t kMidGrey = 247;
-constexpr uint8_t kDarkGrey = 248;
-constexpr uint8_t kWhite = 255;
+using namespace control_colours;
 
-constexpr StripColours kRaised{kSilver, kWhite, kDarkGrey};
 constexpr StripColours kGreyedOut{kMidGrey, kSilver, kDarkGrey};
 constexpr StripColours kWell{kWhite, kWhite, kDarkGrey};
 constexpr StripColours kGreyedWell{kSilver, kWhite, kDarkGrey};

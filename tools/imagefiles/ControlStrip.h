@@ -12,6 +12,16 @@ struct StripColours {
   uint8_t dark = 0;
 };
 
+// Palette indexes of the static colours the controls are drawn in, and the raised look.
+namespace control_colours {
+constexpr uint8_t kBlack = 0;
+constexpr uint8_t kSilver = 7;
+constexpr uint8_t kMidGrey = 247;
+constexpr uint8_t kDarkGrey = 248;
+constexpr uint8_t kWhite = 255;
+constexpr StripColours kRaised{kSilver, kWhite, kDarkGrey};
+}  // namespace control_colours
+
 enum class ControlShape { kBox, kRound };
 enum class ControlMark { kNone, kCheck, kDot };
 

@@ -4,20 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "Drovane/DataPaths.h"
-#include "Drovane/ScreenFixture.h"
 #include "Drovane/toolkit/ButtonWindow.h"
 #include "Drovane/toolkit/CheckBoxWindow.h"
 #include "Drovane/toolkit/ContainerWindow.h"
+#include "Drovane/toolkit/ControlScreenFixture.h"
 #include "Drovane/toolkit/RadioButtonWindow.h"
 #include "Drovane/toolkit/RadioGroupWindow.h"
 #include "Drovane/toolkit/TextWindow.h"
-#include "Drovane/toolkit/WindowManager.h"
-#include "imagefiles/BmpWriter.h"
 #include "imagefiles/ControlImages.h"
-#include "imagefiles/GamePalette.h"
 #include "support/ImageCheck.h"
-#include "support/TempFolder.h"
 
 using platform::Rect;
 
@@ -25,35 +20,14 @@ namespace {
 
 // A small dialog of every control in each state, built on the generator's control images
 // and composed through the root into the screen buffer.
-class DialogGoldenTest : public ScreenFixture {
+class DialogGoldenTest : public ControlScreenFixture {
 protected:
   void SetUp() override {
-    ScreenFixture::SetUp();
-    mRootA = gDataPaths.RootA();
-    mRootB = gDataPaths.RootB();
-    gDataPaths.SetRoots(folder.Game("data"), folder.Game("none"));
-    GraphicWindow::defaultTransparentIndex = 254;
+    ControlScreenFixture::SetUp();
     Write("button.bmp", ButtonImage());
     Write("check.bmp", CheckBoxImage());
     Write("radio.bmp", RadioButtonImage());
     Write("dialog.bmp", {320, 220, std::vector<uint8_t>(320 * 220, 21)});
-    for (size_t i = 0; i < 256; ++i) {
-      const platform::Rgb& c = GamePalette()[i];
-      colours[i] = static_cast<uint32_t>(c.red) << 16 | static_cast<uint32_t>(c.green) << 8 | c.blue;
-    }
-    MakeScreen(1, colours.data());
-  }
-  void TearDown() override {
-    GraphicWindow::defaultTransparentIndex = -1;
-    gDataPaths.SetRoots(mRootA, mRootB);
-    ScreenFixture::TearDown();
-  }
-
-  void Write(const std::string& name, const ControlImage& image) {
-    const GamePaletteColours& palette = GamePalette();
-    const std::vector<uint8_t> bytes =
-        WriteBmp(image.width, image.height, image.pixels, std::vector<platform::Rgb>(palette.begin(), palette.end()));
-    folder.Write("data/bmp/" + name, std::string(bytes.begin(), bytes.end()));
   }
 
   template <class Control>
@@ -75,15 +49,8 @@ protected:
     return {x, y, x + window->Width(), y + window->Height()};
   }
 
-  TempFolder folder;
-  WindowManager manager;
-  std::array<uint32_t, 256> colours{};
   // The windows showing text, whose pixels are checked by checksum.
   std::vector<GraphicWindow*> texts;
-
-private:
-  std::string mRootA;
-  std::string mRootB;
 };
 
 TEST_F(DialogGoldenTest, ComposesEveryControlIntoTheScreen) {

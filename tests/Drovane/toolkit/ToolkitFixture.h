@@ -3,10 +3,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "Drovane/BackBuffer.h"
 #include "Drovane/DataPaths.h"
+#include "Drovane/toolkit/ContainerWindow.h"
 #include "Drovane/toolkit/GraphicWindow.h"
 #include "Drovane/toolkit/WindowManager.h"
 #include "Drovane/DisplayFixture.h"
@@ -27,6 +30,8 @@ protected:
     GraphicWindow::defaultTransparentIndex = kControlTransparentIndex;
   }
   void TearDown() override {
+    delete rootWindow;
+    rootImage.reset();
     EXPECT_TRUE(GraphicWindow::listValidWindows.empty());
     EXPECT_TRUE(GraphicWindow::listInputWindows.empty());
     EXPECT_TRUE(GraphicWindow::listModalWindows.empty());
@@ -73,8 +78,18 @@ protected:
     return PixelRows(buffer).at(static_cast<size_t>(y)).at(static_cast<size_t>(x));
   }
 
+  // A root container over an image of its own, handed to the window manager; both go at
+  // the end of the test.
+  void MakeRoot(int32_t width, int32_t height) {
+    rootImage = std::make_unique<CBackBuffer>(width, height);
+    rootWindow = new ContainerWindow({0, 0, width, height}, 0, rootImage.get(), nullptr, 1);
+    manager.SetRootWindow(rootWindow);
+  }
+
   TempFolder folder;
   WindowManager manager;
+  std::unique_ptr<CBackBuffer> rootImage;
+  ContainerWindow* rootWindow = nullptr;
 
 private:
   std::string mRootA;
