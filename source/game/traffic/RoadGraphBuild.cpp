@@ -89,7 +89,10 @@ bool RoadGraph::Build(const CityArrays& city, int arena) {
   for (int x = 0; x < kCitySize; ++x) {
     if (RGLength[x] == 0) continue;
     column[x] = ArenaNewArray<RoadGraphVertex>(arena, RGLength[x]);
-    if (!column[x]) return Clear(), false;
+    if (!column[x]) {
+      Clear();
+      return false;
+    }
     int yindex = 0;
     for (int y = 0; y < kCitySize; ++y) {
       if (!IsVertexTile(x, y)) continue;
@@ -102,7 +105,9 @@ bool RoadGraph::Build(const CityArrays& city, int arena) {
   for (int x = 0; x < kCitySize; ++x) {
     for (int yindex = 0; yindex < RGLength[x]; ++yindex) {
       for (int d = 0; d < 4; ++d) {
-        if (!BuildEdge(column[x][yindex], d, arena)) return Clear(), false;
+        if (BuildEdge(column[x][yindex], d, arena)) continue;
+        Clear();
+        return false;
       }
     }
   }
