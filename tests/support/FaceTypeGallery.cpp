@@ -25,6 +25,7 @@
 #include "pel3d/files/ResourceGroupLoader.h"
 #include "pel3d/math/View.h"
 #include "pel3d/raster/LineFills.h"
+#include "support/CityColumnsAndSprites.h"
 #include "support/CityFurniture.h"
 #include "support/TestCityGround.h"
 
@@ -129,18 +130,6 @@ std::vector<uint8_t> TreePixels() {
       uint8_t& p = pixels[static_cast<std::size_t>(y * 32 + x)];
       if (dx * dx + dy * dy <= 1.0) p = static_cast<uint8_t>(208 + 6 + (x * 7 + y * 3) % 4 + (dx < 0 ? 4 : 0));
       else if (y >= 22 && x >= 14 && x < 18) p = 114;
-    }
-  }
-  return pixels;
-}
-
-// Translucency levels falling from the centre: 31 in the middle, none outside.
-std::vector<uint8_t> GlowPixels() {
-  std::vector<uint8_t> pixels(16 * 16);
-  for (int32_t y = 0; y < 16; ++y) {
-    for (int32_t x = 0; x < 16; ++x) {
-      const double r = std::hypot(x - 7.5, y - 7.5) / 8.0;
-      pixels[static_cast<std::size_t>(y * 16 + x)] = r < 1.0 ? static_cast<uint8_t>(31 * (1.0 - r) + 1) : 0;
     }
   }
   return pixels;
