@@ -58,18 +58,6 @@ std::vector<uint8_t> PolePixels() {
   return pixels;
 }
 
-// Translucency levels falling from the centre: strongest (31) in the middle, none outside.
-std::vector<uint8_t> GlowPixels() {
-  std::vector<uint8_t> pixels(16 * 16);
-  for (int32_t y = 0; y < 16; ++y) {
-    for (int32_t x = 0; x < 16; ++x) {
-      const double r = std::hypot(x - 7.5, y - 7.5) / 8.0;
-      pixels[static_cast<std::size_t>(y * 16 + x)] = r < 1.0 ? static_cast<uint8_t>(31 * (1.0 - r) + 1) : 0;
-    }
-  }
-  return pixels;
-}
-
 // Stored a wall column to a row: row r is the fence's column r, a post every eighth and two
 // rails between, open elsewhere.
 std::vector<uint8_t> FencePixels() {
@@ -138,6 +126,17 @@ void AddSprite(BodyDescription& body, double x, double y, double z, double halfW
 }
 
 }  // namespace
+
+std::vector<uint8_t> GlowPixels() {
+  std::vector<uint8_t> pixels(16 * 16);
+  for (int32_t y = 0; y < 16; ++y) {
+    for (int32_t x = 0; x < 16; ++x) {
+      const double r = std::hypot(x - 7.5, y - 7.5) / 8.0;
+      pixels[static_cast<std::size_t>(y * 16 + x)] = r < 1.0 ? static_cast<uint8_t>(31 * (1.0 - r) + 1) : 0;
+    }
+  }
+  return pixels;
+}
 
 bool AddColumnAndSpriteBitmaps(BitmapFileWriter& bitmaps, std::vector<uint8_t> (*wallPixels)(uint32_t)) {
   if (!bitmaps.AddBitmap(32, 48, TreePixels()) || !bitmaps.AddBitmap(4, 32, PolePixels()) ||

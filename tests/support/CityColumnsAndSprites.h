@@ -21,3 +21,7 @@ void FurnishBuildings(std::vector<BodyDescription>& bodies);
 // The street bodies: a tree and a lamp.
 std::vector<BodyDescription> StreetFurnitureBodies();
 constexpr int32_t kStreetFurnitureCount = 2;
+
+// A 16 x 16 glow of translucency levels falling from the centre: strongest (31) in the
+// middle, none (texel 0) outside.
+std::vector<uint8_t> GlowPixels();

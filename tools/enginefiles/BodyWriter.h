@@ -47,7 +47,8 @@ struct BodyDescription {
 
 // Faces of the kinds the engine knows, over 0-based vertex numbers.
 FaceDescription GouraudFace(std::vector<int32_t> corners, uint32_t colour, uint8_t type);
-// A sprite of one vertex (its centre) or two (its centre and its top).
+// A sprite of one vertex (its centre) or two (its centre, and the centre moved by its
+// half-width along x and its half-height along y).
 FaceDescription SpriteFace(std::vector<int32_t> corners, uint32_t colour, uint8_t type);
 FaceDescription LineFace(int32_t from, int32_t to, uint32_t colour);
 // Line faces joining each vertex of the list to the next.

@@ -118,10 +118,11 @@ void BodyShape::Shaded(const std::vector<Point>& given, const Point& outward, ui
   face.flags = kFaceDrawn | kFaceShadedCorners;
 }
 
-void BodyShape::Sprite(const Point& foot, double height, uint32_t texture, uint8_t type, uint32_t flags) {
+void BodyShape::Sprite(const Point& foot, double width, double height, uint32_t texture, uint8_t type,
+                       uint32_t flags) {
   const int32_t centre = AddVertex({foot.x, foot.y + height / 2, foot.z});
-  const int32_t top = AddVertex({foot.x, foot.y + height, foot.z});
-  FaceDescription face = SpriteFace({centre, top}, 0, type);
+  const int32_t corner = AddVertex({foot.x + width / 2, foot.y + height, foot.z});
+  FaceDescription face = SpriteFace({centre, corner}, 0, type);
   face.flags |= flags;
   face.texture = texture;
   face.texCoords = {{0, 0}, {ToFraction(1.0), ToFraction(1.0)}};

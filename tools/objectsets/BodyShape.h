@@ -59,8 +59,10 @@ public:
                 const Texturing& texturing, uint32_t extraFlags = 0);
   // A Gouraud-shaded face (type 19).
   void Shaded(const std::vector<Point>& corners, const Point& outward, uint32_t colour);
-  // An upright sprite from its foot up to height: its centre and its top.
-  void Sprite(const Point& foot, double height, uint32_t texture, uint8_t type, uint32_t flags);
+  // An upright sprite of width x height standing on its foot. The engine draws a sprite from
+  // two vertices: its centre, and the centre moved by its half-width and half-height, which
+  // it projects into the screen rectangle's half-size.
+  void Sprite(const Point& foot, double width, double height, uint32_t texture, uint8_t type, uint32_t flags);
   // A face drawn by one of the game's point routines (lights, particles) at a point.
   void PointFace(const Point& at, uint32_t colour, uint8_t type);
   // A line (type 20) in a colour.

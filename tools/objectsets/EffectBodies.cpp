@@ -62,12 +62,12 @@ BodyDescription TearGas() {
   return shape.Finish();
 }
 
-// Three flame sprites rising from the ground, 16 high.
+// Three flame sprites rising from the ground, 16 high, narrower than they are tall.
 BodyDescription Flame() {
   BodyShape shape(kFlameBody);
-  shape.Sprite({0, 0, 0}, 16, kFlameBitmap, 2, kFaceSeeThrough);
-  shape.Sprite({-4, 0, 2}, 11, kFlameBitmap, 2, kFaceSeeThrough);
-  shape.Sprite({4, 0, -2}, 13, kFlameBitmap, 2, kFaceSeeThrough);
+  shape.Sprite({0, 0, 0}, 12, 16, kFlameBitmap, 2, kFaceSeeThrough);
+  shape.Sprite({-4, 0, 2}, 8, 11, kFlameBitmap, 2, kFaceSeeThrough);
+  shape.Sprite({4, 0, -2}, 10, 13, kFlameBitmap, 2, kFaceSeeThrough);
   return shape.Finish();
 }
 

@@ -34,7 +34,8 @@ BodyDescription TreeBody(uint32_t bodyId, uint32_t tileId) {
     const double angle = 2 * kPi * (t + low * 0.37) / count;
     const double spread = count == 1 ? 0 : 14;
     const double height = 10 + static_cast<double>(Hash(low, static_cast<uint32_t>(t)) % 16);
-    shape.Sprite({spread * std::cos(angle), 0, spread * std::sin(angle)}, height, kFirstTreeBitmap + kind,
+    // The tree bitmaps are square: a sprite as wide as it is high keeps the crown round.
+    shape.Sprite({spread * std::cos(angle), 0, spread * std::sin(angle)}, height, height, kFirstTreeBitmap + kind,
                  face_type::kSprite, kFaceSeeThrough);
   }
   return shape.Finish();

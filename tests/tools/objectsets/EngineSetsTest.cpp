@@ -6,6 +6,7 @@
 
 #include "bodysheet/BodySheet.h"
 #include "bodysheet/EngineSets.h"
+#include "enginefiles/ShadeTable.h"
 #include "game/world/CityTileBodies.h"
 #include "imagefiles/GamePalette.h"
 #include "objectsets/EffectBodies.h"
@@ -16,6 +17,7 @@
 #include "pel3d/bodies/Body.h"
 #include "pel3d/bodies/BodyGroup.h"
 #include "pel3d/bodies/BodyRegistry.h"
+#include "pel3d/draw/DrawSettings.h"
 #include "pel3d/draw/FrameDraw.h"
 #include "pel3d/files/EngineError.h"
 #include "pel3d/math/View.h"
@@ -100,6 +102,45 @@ TEST_F(EngineSetsTest, TheEffectsSheetShowsEachBodyAndIsDarkerAtNight) {
   EXPECT_EQ(day.width, kSheetColumns * kSheetViewWidth);
   EXPECT_EQ(day.height, (bodies + kSheetColumns - 1) / kSheetColumns * (kSheetViewHeight + kSheetLabelHeight));
   EXPECT_LT(MeanBrightness(night), MeanBrightness(day) * 0.8);
+}
+
+// Sprites the engine draws itself (the game draws the other point faces).
+bool IsEngineSprite(const Face& face) {
+  return (face.flags & kFaceSprite) && (face.type == 1 || face.type == 2 || face.type == 24);
+}
+
+// The number of pixels a body's sprite faces add to its view on the sheet.
+int32_t PixelsOfSprites(Body& body) {
+  const std::vector<uint8_t> whole = DrawBodyView(body, false);
+  std::vector<uint32_t> kept;
+  for (Face* face = body.faces; face; face = face->next) {
+    kept.push_back(face->flags);
+    if (IsEngineSprite(*face)) face->flags |= kFaceSwitchedOff;
+  }
+  const std::vector<uint8_t> without = DrawBodyView(body, false);
+  size_t k = 0;
+  for (Face* face = body.faces; face; face = face->next) face->flags = kept[k++];
+  int32_t differing = 0;
+  for (size_t i = 0; i < whole.size(); ++i) differing += whole[i] != without[i];
+  return differing;
+}
+
+TEST_F(EngineSetsTest, TheSheetShowsTheTreesAndTheFlame) {
+  EngineSets sets(sFolder->System("bmp"), Sets({"PEL3D1", "PEL3D3"}));
+  ASSERT_TRUE(sets.Ready()) << sets.Error();
+  SetShadeTable(sets.ShadeTable(false), kShadeTableRows);
+  int32_t spriteBodies = 0;
+  for (const ResourceGroup* group : sets.Groups()) {
+    for (int32_t i = 0; i < GetGroupBodyCount(group); ++i) {
+      Body* body = GetGroupBody(group, i);
+      bool hasSprite = false;
+      for (const Face* face = body->faces; face; face = face->next) hasSprite |= IsEngineSprite(*face);
+      if (!hasSprite) continue;
+      ++spriteBodies;
+      EXPECT_GT(PixelsOfSprites(*body), 400) << "body " << body->id;
+    }
+  }
+  EXPECT_GT(spriteBodies, 3);
 }
 
 }  // namespace

@@ -217,6 +217,30 @@ TEST(ObjectSetBodiesTest, SlopesRiseTowardTheirHighSide) {
   }
 }
 
+// The engine sizes a sprite by its second vertex minus its first (the half-width along x,
+// the half-height along y): a sprite whose second vertex stands straight above its centre
+// is drawn zero pixels wide, that is not at all.
+TEST(ObjectSetBodiesTest, SpritesCarryTheirHalfSizeAndStandOnTheGround) {
+  int sprites = 0;
+  for (const SetBodies& set : AllSets()) {
+    for (const BodyDescription& body : set.bodies) {
+      for (size_t f = 0; f < body.faces.size(); ++f) {
+        const FaceDescription& face = body.faces[f];
+        if (!(face.flags & 0x4) || face.corners.size() != 2) continue;
+        ++sprites;
+        const std::string where = "body " + std::to_string(body.id) + " face " + std::to_string(f);
+        const Vec3& centre = body.vertices[static_cast<size_t>(face.corners[0])];
+        const Vec3& corner = body.vertices[static_cast<size_t>(face.corners[1])];
+        const double halfWidth = (corner.x - centre.x) / 65536.0, halfHeight = (corner.y - centre.y) / 65536.0;
+        EXPECT_GE(halfWidth, 2.0) << where;
+        EXPECT_GE(halfHeight, 2.0) << where;
+        EXPECT_NEAR(centre.y / 65536.0 - halfHeight, 0.0, 0.01) << where << " does not stand on the ground";
+      }
+    }
+  }
+  EXPECT_GT(sprites, 10) << "the trees and the flame are sprites";
+}
+
 TEST(ObjectSetBodiesTest, EffectsHaveTheirShapes) {
   const std::vector<BodyDescription>& effects = AllSets()[2].bodies;
   const BodyDescription* missile = FindIn(effects, kMissileBody);
