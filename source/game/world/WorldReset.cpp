@@ -1,5 +1,7 @@
 #include "game/world/WorldReset.h"
 
+#include "game/traffic/LaneTables.h"
+#include "game/traffic/RoadGraph.h"
 #include "game/world/CityStart.h"
 #include "game/world/ViewGrid.h"
 #include "game/world/WorldCity.h"
@@ -14,6 +16,10 @@ int32_t WorldReset(int32_t restart) {
   const bool started = CityStart(WorldCityPath());
   InvalidateViewGrid();
   BeginWorldStage(kStageRoads);
+  if (started) {
+    P3BuildRoadGraph();
+    P3BuildLaneTables();
+  }
   WorldLighting(gNightFlag);
   return started ? 1 : 0;
 }

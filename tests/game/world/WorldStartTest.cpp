@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Drovane/DataPaths.h"
+#include "game/traffic/RoadGraph.h"
 #include "game/world/ViewerCell.h"
 #include "game/world/ViewDepth.h"
 #include "game/world/WorldFrameTime.h"
@@ -181,6 +182,11 @@ TEST_F(WorldStart, ARestartReplacesTheCityAndKeepsTheWorldsArenas) {
   EXPECT_EQ(DyobjArena, dyobjArena);
   EXPECT_EQ(WorldStageMask.load(), static_cast<uint32_t>(kStageCity | kStageRoads));
   EXPECT_NE(gCityArrays, nullptr);
+  // The new city's roads are a graph again.
+  EXPECT_EQ(gRoadGraph.City(), gCityArrays);
+  int vertices = 0;
+  for (uint8_t length : gRoadGraph.RGLength) vertices += length;
+  EXPECT_GT(vertices, 0);
 }
 
 TEST_F(WorldStart, NoCityAtAllFailsTheStart) {
