@@ -24,7 +24,10 @@ protected:
     ASSERT_TRUE(Start());
     ASSERT_TRUE(SetViewDepth(13));
   }
-  void TearDown() override { ViewerCell = {}; }
+  void TearDown() override {
+    ViewerCell = {};
+    SetViewDepth(kDefaultViewDepth);
+  }
 
   // Whether every corner of the grid stands on the ground as GroundHeight gives it.
   static testing::AssertionResult CornersOnTheGround() {
