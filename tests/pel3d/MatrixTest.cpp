@@ -154,9 +154,9 @@ TEST(MatrixMultiply, ComposesPlacements) {
 
 TEST(MatrixMultiplyColumn, WritesOneColumnOfTheProductAndKeepsTheRest) {
   Matrix a{};
-  for (int i = 0; i < 16; ++i) a[i] = (i * 7919 + 3) * (kOne / 3) - 40 * kOne;  // truncating products
+  for (int i = 0; i < 16; ++i) a[i] = (i * 37 + 3) * (kOne / 3) - 40 * kOne;  // truncating products
   Matrix b{};
-  for (int i = 0; i < 16; ++i) b[i] = (i * 104729 + 11) * (kOne / 7) - 9 * kOne;
+  for (int i = 0; i < 16; ++i) b[i] = (i * 53 + 11) * (kOne / 7) - 9 * kOne;
   Matrix product;
   MatrixMultiply(a, b, product);
   for (int column = 0; column < 4; ++column) {
