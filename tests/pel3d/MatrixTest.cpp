@@ -152,6 +152,27 @@ TEST(MatrixMultiply, ComposesPlacements) {
   EXPECT_EQ(out, (Vec3{0, 0, kOne}));  // moved first, then turned
 }
 
+TEST(MatrixMultiplyColumn, WritesOneColumnOfTheProductAndKeepsTheRest) {
+  Matrix a{};
+  for (int i = 0; i < 16; ++i) a[i] = (i * 37 + 3) * (kOne / 3) - 40 * kOne;  // truncating products
+  Matrix b{};
+  for (int i = 0; i < 16; ++i) b[i] = (i * 53 + 11) * (kOne / 7) - 9 * kOne;
+  Matrix product;
+  MatrixMultiply(a, b, product);
+  for (int column = 0; column < 4; ++column) {
+    Matrix out{};
+    out.fill(0x5A5A);
+    MatrixMultiplyColumn(a, b, column, out);
+    for (int i = 0; i < 16; ++i) {
+      const bool written = i % 4 == column && i < 12;
+      EXPECT_EQ(out[i], written ? product[i] : 0x5A5A) << "column " << column << " entry " << i;
+    }
+  }
+  Matrix aliased = b;  // out may be B itself
+  MatrixMultiplyColumn(a, aliased, 3, aliased);
+  for (int row = 0; row < 3; ++row) EXPECT_EQ(aliased[4 * row + 3], product[4 * row + 3]);
+}
+
 TEST(MatrixTranslateCopy, MovesAlongTheMatrixsOwnAxes) {
   Matrix source{};
   MatrixRotateY(Tenths(900), MatrixIdentity(source));

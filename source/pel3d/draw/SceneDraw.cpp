@@ -61,22 +61,31 @@ Body* StaticBody(const DrawCell& cell, Body* body) {
   return static_cast<Body*>(body->userData);
 }
 
-void SetCellSpace(const DrawCell& cell) {
+// The camera matrix x the grid's orientation: every cell's matrix is the orientation moved
+// by the cell's origin, so the products differ only in their translation column.
+Matrix CellRotation() {
+  Matrix rotation;
+  MatrixMultiply(gView.cameraMatrix, gGrid.orientation, rotation);
+  return rotation;
+}
+
+void SetCellSpace(const DrawCell& cell, const Matrix& cellRotation) {
   const Vec3 origin{cell.originX * kFixedOne, cell.originY * kFixedOne, cell.originZ * kFixedOne};
   Matrix cellMatrix = gGrid.orientation;
   for (int row = 0; row < 3; ++row) cellMatrix[4 * row + 3] = wrap32::Add(cellMatrix[4 * row + 3], origin[row]);
   for (int axis = 0; axis < 3; ++axis) {
     gCellObjectSpace.camera[axis] = wrap32::Sub(gView.cameraPosition[axis], origin[axis]);
   }
-  MatrixMultiply(gView.cameraMatrix, cellMatrix, gCellObjectSpace.matrix);
+  gCellObjectSpace.matrix = cellRotation;
+  MatrixMultiplyColumn(gView.cameraMatrix, cellMatrix, 3, gCellObjectSpace.matrix);
 }
 
-void QueueStaticObjects(const DrawCell& cell) {
+void QueueStaticObjects(const DrawCell& cell, const Matrix& cellRotation) {
   bool queued = false;
   for (const StaticEntry* entry = cell.staticObjects; entry; entry = entry->next) {
     if (Body* body = StaticBody(cell, entry->body)) queued |= AppendQueuedBody(body);
   }
-  if (queued) SetCellSpace(cell);
+  if (queued) SetCellSpace(cell, cellRotation);
 }
 
 void QueueDynamicObject(DrawObject& object) {
@@ -101,9 +110,9 @@ void QueueDynamicObjects(const DrawCell& cell) {
 }
 
 // Queues, processes and, when they added polygons, draws the objects of the cell.
-void DrawCellObjects(DrawCell& cell) {
+void DrawCellObjects(DrawCell& cell, const Matrix& cellRotation) {
   EmptyBodyQueue();
-  QueueStaticObjects(cell);
+  QueueStaticObjects(cell, cellRotation);
   QueueDynamicObjects(cell);
   const int32_t before = gUnsortedList.count + gSortedList.count;
   TransformCellObjects();
@@ -118,12 +127,13 @@ void DrawScene() {
   ClearGridVisited();
   GridTransform();
   EmptyLists();
+  const Matrix cellRotation = CellRotation();
   const int32_t cells = std::clamp(std::min(gGrid.cellCount, gGrid.groundCount / 2), 0, gGrid.cellListCapacity);
   for (int32_t i = 0; i < cells; ++i) {
     DrawCell* cell = gGrid.cellList[i];
     DrawGround(cell, gGrid.groundList + 2 * i);
     if (!cell || --cell->drawCountdown != 0) continue;
-    DrawCellObjects(*cell);
+    DrawCellObjects(*cell, cellRotation);
   }
   if (gUnsortedList.count + gSortedList.count > 0) Flush();
 }

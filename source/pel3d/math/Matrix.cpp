@@ -27,6 +27,13 @@ Fixedpoint Rotate(Fixedpoint angle, Matrix& m, int first, int second) {
   return folded;
 }
 
+// Entry (row, column) of A.B: each product truncated by itself and the sums wrapping.
+Fixedpoint ProductEntry(const Matrix& a, const Matrix& b, int row, int column) {
+  Fixedpoint sum = 0;
+  for (int k = 0; k < 4; ++k) sum = wrap32::Add(sum, FixMul(At(a, row, k), At(b, k, column)));
+  return sum;
+}
+
 }  // namespace
 
 Matrix& MatrixIdentity(Matrix& m) {
@@ -73,14 +80,16 @@ void MatrixScaleColumns(const Vec3& v, Matrix& m) {
 void MatrixMultiply(const Matrix& a, const Matrix& b, Matrix& out) {
   Matrix product{};
   for (int row = 0; row < 3; ++row) {
-    for (int column = 0; column < 4; ++column) {
-      Fixedpoint sum = 0;
-      for (int k = 0; k < 4; ++k) sum = wrap32::Add(sum, FixMul(At(a, row, k), At(b, k, column)));
-      At(product, row, column) = sum;
-    }
+    for (int column = 0; column < 4; ++column) At(product, row, column) = ProductEntry(a, b, row, column);
   }
   At(product, 3, 3) = kFixedOne;
   out = product;
+}
+
+void MatrixMultiplyColumn(const Matrix& a, const Matrix& b, int column, Matrix& out) {
+  Fixedpoint entries[3];
+  for (int row = 0; row < 3; ++row) entries[row] = ProductEntry(a, b, row, column);
+  for (int row = 0; row < 3; ++row) At(out, row, column) = entries[row];
 }
 
 void MatrixTranslateCopy(const Matrix& source, Matrix& destination, const Vec3& v) {

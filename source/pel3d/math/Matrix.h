@@ -50,6 +50,11 @@ inline Fixedpoint TransformVertex(const Vec3& v, Vec3& out, const Matrix& m) {
 // whatever A and B hold.
 void MatrixMultiply(const Matrix& a, const Matrix& b, Matrix& out);
 
+// Column c of A.B over rows 0 to 2 written into out, the rest of out kept: where only one
+// column of B differs from a product already taken, this gives the same entries at a
+// quarter of the cost.
+void MatrixMultiplyColumn(const Matrix& a, const Matrix& b, int column, Matrix& out);
+
 // destination = source.T(v): the source moved by v along its own axes.
 void MatrixTranslateCopy(const Matrix& source, Matrix& destination, const Vec3& v);
 

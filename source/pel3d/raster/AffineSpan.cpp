@@ -1,10 +1,12 @@
 #include "pel3d/raster/AffineSpan.h"
 
+#include "pel3d/math/ExactQuotient.h"
+
 AffineSpan SetUpAffineSpan(const Bitmap& bitmap, const ChainPoint& left, const ChainPoint& right,
                            int32_t fractionBits) {
   const int64_t width = int64_t{right.x} - left.x + 0x2000;
-  const int64_t du = ((int64_t{right.u} - left.u) * 4096) / width;
-  const int64_t dv = ((int64_t{right.v} - left.v) * 4096) / width;
+  const int64_t du = ExactQuotient((int64_t{right.u} - left.u) * 4096, width);
+  const int64_t dv = ExactQuotient((int64_t{right.v} - left.v) * 4096, width);
   AffineSpan span;
   span.decreasing = dv < 0;
   const int64_t magnitude = span.decreasing ? -dv : dv;

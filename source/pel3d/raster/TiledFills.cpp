@@ -1,6 +1,7 @@
 #include "pel3d/raster/TiledFills.h"
 
 #include "pel3d/draw/DrawBlock.h"
+#include "pel3d/math/ExactQuotient.h"
 #include "pel3d/raster/FogLevel.h"
 #include "pel3d/raster/ScanConverter.h"
 #include "pel3d/raster/TiledSpan.h"
@@ -16,8 +17,8 @@ constexpr ScanRules kTiledFogRules{.texture = true, .fog = true, .fogHeightBonus
 // left chain's values as they are.
 TiledWalk SpanWalk(const ChainPoint& left, const ChainPoint& right) {
   const int64_t width = int64_t{right.x} - left.x + 0x1000;
-  const int64_t du = ((int64_t{right.u} - left.u) * 4096) / width;
-  const int64_t dv = ((int64_t{right.v} - left.v) * 4096) / width;
+  const int64_t du = ExactQuotient((int64_t{right.u} - left.u) * 4096, width);
+  const int64_t dv = ExactQuotient((int64_t{right.v} - left.v) * 4096, width);
   return StartTiledWalk(left.u, left.v, static_cast<int32_t>(du), static_cast<int32_t>(dv));
 }
 
