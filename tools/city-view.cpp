@@ -2,7 +2,8 @@
 // sets' colour map: the world started on the default data set, the city started, the
 // camera placed (by default over the start site) and the cells in view drawn once.
 //   city-view CITY OUT.png [--x X --z Z] [--height H] [--heading DEGREES] [--pitch DEGREES]
-//             [--night] [--depth 13-61] [--untextured-ground]
+//             [--night] [--depth 13-61] [--untextured-ground] [--seconds S]
+// With --seconds the world steps that long at 30 steps a second first, the camera its viewer.
 #include <cstdio>
 #include <string>
 
@@ -18,7 +19,9 @@
 #include "game/world/WorldCity.h"
 #include "game/world/WorldInit.h"
 #include "game/world/WorldLighting.h"
+#include "game/world/WorldFrameTime.h"
 #include "game/world/WorldResources.h"
+#include "game/world/WorldTick.h"
 #include "pel3d/draw/DrawSettings.h"
 #include "pel3d/files/ColourMap.h"
 #include "pel3d/files/ResourceGroup.h"
@@ -32,6 +35,7 @@ namespace {
 
 constexpr int32_t kWidth = 640;
 constexpr int32_t kHeight = 480;
+constexpr int32_t kStepsPerSecond = 30;
 
 int Fail(const std::string& what) {
   std::fprintf(stderr, "city-view: %s\n", what.c_str());
@@ -43,6 +47,13 @@ ResourceGroup* LoadPalette() {
   std::string path;
   if (!gDataPaths.GetPathString(kDataGeometry, 0, "PEL3D1.ZEF", path)) return nullptr;
   return LoadResourceGroup(path, kGroupColourMap, "PEL3D1");
+}
+
+// The world stepped for that long at a fixed frame time, the camera's cell its viewer's.
+void RunWorld(const CityViewOptions& options) {
+  PlaceCamera(CameraPoseOf(options));
+  FrameStep = kFixedOne / kStepsPerSecond;
+  for (int step = 0; step < options.seconds * kStepsPerSecond; ++step) WorldTick();
 }
 
 // The view drawn over the whole picture, which starts as the sky.
@@ -76,6 +87,7 @@ int main(int argc, char** argv) {
   SetViewDepth(options.depth);
   if (options.night) WorldLighting(1);
   SetTerrainTextures(options.untexturedGround ? 0 : 1);
+  RunWorld(options);
   const Picture picture = Draw(options);
   ResourceGroup* palette = LoadPalette();
   if (!palette) return Fail("the colour map of PEL3D1.ZEF did not load");

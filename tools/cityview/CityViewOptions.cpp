@@ -35,6 +35,7 @@ bool TakeOption(int argc, char** argv, int& i, CityViewOptions& options, std::st
   int* field = name == "--height"    ? &options.height
                : name == "--pitch"   ? &options.pitch
                : name == "--depth"   ? &options.depth
+               : name == "--seconds" ? &options.seconds
                                      : nullptr;
   if (!field) {
     error = "unknown option " + name;
@@ -47,7 +48,7 @@ bool TakeOption(int argc, char** argv, int& i, CityViewOptions& options, std::st
 
 std::string CityViewUsage() {
   return "usage: city-view CITY OUT.png [--x X --z Z] [--height H] [--heading DEGREES] [--pitch DEGREES] "
-         "[--night] [--depth 13-61] [--untextured-ground]";
+         "[--night] [--depth 13-61] [--untextured-ground] [--seconds S]";
 }
 
 CityViewOptions ParseCityViewOptions(int argc, char** argv, std::string& error) {
@@ -71,6 +72,7 @@ CityViewOptions ParseCityViewOptions(int argc, char** argv, std::string& error) 
   if (!onMap(options.x) || !onMap(options.z)) error = "--x and --z lie from -8192 to 8191";
   if (options.height < 0 || options.height > 16000) error = "--height lies from 0 to 16000";
   if (options.depth < 13 || options.depth > 61) error = "--depth lies from 13 to 61";
+  if (options.seconds < 0 || options.seconds > 3600) error = "--seconds lies from 0 to 3600";
   options.city = files[0];
   options.output = files[1];
   return options;

@@ -15,6 +15,7 @@ struct CityViewOptions {
   bool night = false;
   int depth = 61;  // the view depth, 13 to 61 cells
   bool untexturedGround = false;
+  int seconds = 0;  // world steps run before the picture, at 30 a second
 };
 
 // Reads the command line after the program's name; an empty error when it holds.
